@@ -1,0 +1,15 @@
+#include "family.h"
+
+namespace mediagen {
+
+std::vector<std::unique_ptr<Family>> allFamilies()
+{
+    std::vector<std::unique_ptr<Family>> all;
+    all.push_back(makeShellFamily());
+    all.push_back(makeSoundFamily());
+    all.push_back(makeAnimationFamily());
+    all.push_back(makeHelpFamily());
+    return all;
+}
+
+} // namespace mediagen

@@ -1,0 +1,42 @@
+#pragma once
+// The media generator is organised as families. Each family declares the
+// names it produces and makes each file's bytes on demand. Names are
+// relative, spelt exactly as the program asks for them ("obr\tlacitka\help.Jpg");
+// the writer maps folder names that differ only in case to one folder.
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace mediagen {
+
+struct MediaFile {
+    QString name;                       // relative, "\" separators
+    std::function<QByteArray()> make;   // the file's complete bytes
+};
+
+class Family {
+public:
+    virtual ~Family() = default;
+    virtual QString id() const = 0;     // short name for --list and errors
+    virtual std::vector<MediaFile> files() const = 0;
+};
+
+// The explicit table of every family (families.cpp).
+std::vector<std::unique_ptr<Family>> allFamilies();
+
+} // namespace mediagen
+
+namespace mediagen {
+
+// Families of the shell (pictures, pointers, INI files): shell.cpp and friends.
+std::unique_ptr<Family> makeShellFamily();
+// Speech and sound effects: sounds.cpp.
+std::unique_ptr<Family> makeSoundFamily();
+// Animated GIFs (prompt, praise and number animations): animations.cpp.
+std::unique_ptr<Family> makeAnimationFamily();
+// The Czech help page shown by the program's help viewer: help.cpp.
+std::unique_ptr<Family> makeHelpFamily();
+
+} // namespace mediagen

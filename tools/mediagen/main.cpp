@@ -1,0 +1,3 @@
+// Placeholder entry; replaced by the generator's real command line.
+#include "family.h"
+int main() { return 0; }
