@@ -33,6 +33,9 @@ std::unique_ptr<SoundDevice> createSdlSoundDevice(Clock &clock);
 
 // Test double: records every call. With a clock, a waiting play() sleeps
 // that clock for the WAV's duration (read from its header).
+// open() records the attempt even when it fails; it fails only for a file
+// that cannot be read (contents are not checked: a non-WAV opens with no
+// duration). play() while no sound is open records nothing.
 class RecordingSoundDevice final : public SoundDevice {
 public:
     struct Event {

@@ -90,12 +90,12 @@ TraceRecorder::TraceRecorder()
 {
     g_lines = new QStringList;
     g_previous = qInstallMessageHandler(handler);
-    lcTrace().setEnabled(QtInfoMsg, true);
+    QLoggingCategory::setFilterRules(QStringLiteral("flumo.trace.info=true"));
 }
 
 TraceRecorder::~TraceRecorder()
 {
-    lcTrace().setEnabled(QtInfoMsg, false);
+    QLoggingCategory::setFilterRules(QString());
     qInstallMessageHandler(g_previous);
     delete g_lines;
     g_lines = nullptr;
