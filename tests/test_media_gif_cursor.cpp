@@ -1,0 +1,180 @@
+// Animated-GIF views and ".cur" pointers, on files built byte by byte here.
+#include "media/animation.h"
+#include "media/cursors.h"
+#include "support/testplatform.h"
+
+#include <QElapsedTimer>
+#include <QMovie>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace flumo;
+
+namespace {
+
+void putU16(QByteArray &out, int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
+void putU32(QByteArray &out, quint32 v) { putU16(out, int(v & 0xffff)); putU16(out, int(v >> 16)); }
+
+// A w x h GIF of single-colour frames (0 black, 1 white), 20 ms each; with
+// loop a loop-forever extension, without it the file plays once. The LZW
+// data sends a clear code before every two 3-bit pixel codes, so the code
+// width never grows.
+QByteArray makeGif(int w, int h, const QList<int> &frames, bool loop)
+{
+    QByteArray gif("GIF89a");
+    putU16(gif, w);
+    putU16(gif, h);
+    gif.append(QByteArray("\x80\0\0\0\0\0\xff\xff\xff", 9));
+    if (loop)
+        gif.append(QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\0\0\0", 19));
+    for (int colour : frames) {
+        gif.append(QByteArray("\x21\xf9\x04\0\x02\0\0\0,\0\0\0\0", 13));
+        putU16(gif, w);
+        putU16(gif, h);
+        QByteArray bits;
+        quint32 acc = 0;
+        int n = 0;
+        auto put = [&](int code) {
+            acc |= quint32(code) << n;
+            for (n += 3; n >= 8; n -= 8, acc >>= 8)
+                bits.append(char(acc & 0xff));
+        };
+        for (int i = 0; i < w * h; ++i) {
+            if (i % 2 == 0)
+                put(4);
+            put(colour);
+        }
+        put(5);
+        if (n > 0)
+            bits.append(char(acc & 0xff));
+        gif.append(QByteArray("\0\x02", 2));
+        for (int i = 0; i < bits.size(); i += 255)
+            gif.append(char(bits.mid(i, 255).size())).append(bits.mid(i, 255));
+        gif.append('\0');
+    }
+    return gif.append(';');
+}
+
+// A ".cur" with one 32-bit bitmap entry, every pixel of colour argb.
+QByteArray makeCur(int w, int h, int hotX, int hotY, QRgb argb, int type = 2)
+{
+    QByteArray cur;
+    for (int v : {0, type, 1})
+        putU16(cur, v);
+    cur.append(char(w)).append(char(h)).append(2, '\0');
+    putU16(cur, hotX);
+    putU16(cur, hotY);
+    const int maskRow = ((w + 31) / 32) * 4;
+    putU32(cur, quint32(40 + w * h * 4 + maskRow * h));
+    putU32(cur, 22);
+    for (quint32 v : {40u, quint32(w), quint32(2 * h)}) // colour rows plus mask rows
+        putU32(cur, v);
+    putU16(cur, 1);
+    putU16(cur, 32);
+    cur.append(24, '\0');
+    for (int i = 0; i < w * h; ++i)
+        putU32(cur, argb);
+    return cur.append(maskRow * h, '\0');
+}
+
+} // namespace
+
+class MediaGifCursor : public QObject {
+    Q_OBJECT
+private slots:
+    void gifLoadSizeAndFrames()
+    {
+        test::TestPlatform tp;
+        tp.write("obr-pom/nulinka1.GIF", makeGif(6, 4, {0, 1}, true));
+        tp.write("obr-pom/nulak01.gif", makeGif(3, 9, {1, 0, 1}, true));
+        tp.writeJpeg("obr-pom/foto.gif");
+        GifView view;
+        view.resize(120, 150);
+
+        QVERIFY(view.load(tp.files.resolve("obr-pom\\nulinka1.gif")));
+        QCOMPARE(view.frameCount(), 2);
+        QCOMPARE(view.size(), QSize(6, 4));
+        QVERIFY(!view.isRunning());
+
+        // A failed load keeps the animation that was there.
+        const QString first = view.fileName();
+        QVERIFY(!view.load(tp.files.resolve("obr-pom\\foto.gif")));
+        QVERIFY(!view.load(tp.dir() + "/obr-pom/chybi.gif"));
+        QCOMPARE(view.fileName(), first);
+        QCOMPARE(view.frameCount(), 2);
+
+        QVERIFY(view.load(tp.files.resolve("obr-pom\\nulak01.gif")));
+        QCOMPARE(view.frameCount(), 3);
+        QCOMPARE(view.size(), QSize(3, 9));
+        QCOMPARE(view.movie()->currentImage().pixelColor(1, 1), QColor(Qt::white));
+    }
+
+    void playOnceStopsOnTheLastFrame()
+    {
+        test::TestPlatform tp;
+        // The file asks to loop forever; the view's mode wins.
+        tp.write("a.gif", makeGif(4, 4, {0, 1, 0, 1}, true));
+        GifView view;
+        view.setLoop(false);
+        QVERIFY(view.load(tp.dir() + "/a.gif"));
+        view.start();
+        QVERIFY(view.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!view.isRunning(), 3000);
+        QCOMPARE(view.movie()->currentFrameNumber(), 3);
+        QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::white));
+
+        view.stop();
+        QCOMPARE(view.movie()->currentFrameNumber(), 0);
+        QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::black));
+    }
+
+    void loopingOutlivesAFileThatPlaysOnce()
+    {
+        test::TestPlatform tp;
+        tp.write("b.gif", makeGif(4, 4, {0, 1}, false));
+        GifView view;
+        view.setLoop(true);
+        QVERIFY(view.load(tp.dir() + "/b.gif"));
+        view.start();
+        // Several times the animation's length (40 ms).
+        QElapsedTimer t;
+        t.start();
+        int frameChanges = 0;
+        connect(view.movie(), &QMovie::frameChanged, this, [&frameChanges] { ++frameChanges; });
+        while (t.elapsed() < 400)
+            QTest::qWait(20);
+        QVERIFY(view.isRunning());
+        QVERIFY2(frameChanges > 4, qPrintable(QString::number(frameChanges)));
+        view.stop();
+        QVERIFY(!view.isRunning());
+    }
+
+    void cursorHotSpotAndImage()
+    {
+        test::TestPlatform tp;
+        tp.write("obr-pom/kurz.cur", makeCur(16, 16, 3, 11, qRgba(200, 20, 30, 255)));
+        const auto cursor = loadCursor(tp.files.resolve("obr-pom\\KURZ.cur"));
+        QVERIFY(cursor.has_value());
+        QCOMPARE(cursor->hotSpot(), QPoint(3, 11));
+        const QImage img = cursor->pixmap().toImage();
+        QCOMPARE(img.size(), QSize(16, 16));
+        QCOMPARE(img.pixelColor(8, 8), QColor(200, 20, 30));
+    }
+
+    void brokenCursorsGiveNothing()
+    {
+        const QByteArray good = makeCur(8, 8, 1, 1, qRgba(0, 0, 0, 255));
+        QByteArray noImages = good;
+        noImages[4] = 0;
+        test::TestPlatform tp;
+        QVERIFY(!loadCursor(tp.dir() + "/missing.cur").has_value());
+        for (const QByteArray &bytes : {QByteArray(), good.left(10), good.left(30), noImages, QByteArray(200, '\x7f'),
+                                        makeCur(8, 8, 1, 1, qRgba(0, 0, 0, 255), 1)}) {
+            tp.write("x.cur", bytes);
+            QVERIFY(!loadCursor(tp.dir() + "/x.cur").has_value());
+        }
+    }
+};
+
+QTEST_MAIN(MediaGifCursor)
+#include "test_media_gif_cursor.moc"
