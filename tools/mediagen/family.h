@@ -21,6 +21,9 @@ public:
     virtual ~Family() = default;
     virtual QString id() const = 0;     // short name for --list and errors
     virtual std::vector<MediaFile> files() const = 0;
+    // True when two of this family's make() functions may run at the same
+    // time on different threads; otherwise the writer runs them one by one.
+    virtual bool threadSafe() const { return false; }
 };
 
 // The explicit table of every family (families.cpp).

@@ -1,4 +1,4 @@
-#include "family.h"
+#include "shell.h"
 
 namespace mediagen {
 
@@ -6,7 +6,17 @@ namespace {
 class ShellFamily final : public Family {
 public:
     QString id() const override { return QStringLiteral("shell"); }
-    std::vector<MediaFile> files() const override { return {}; }
+    // Every picture is painted on its own QImage.
+    bool threadSafe() const override { return true; }
+    std::vector<MediaFile> files() const override
+    {
+        std::vector<MediaFile> out;
+        shell::addFrameFiles(out);
+        shell::addToolbarFiles(out);
+        shell::addIntroFiles(out);
+        shell::addCardFiles(out);
+        return out;
+    }
 };
 } // namespace
 

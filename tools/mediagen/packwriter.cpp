@@ -1,0 +1,199 @@
+#include "packwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace mediagen {
+
+namespace {
+QStringList components(const QString &name)
+{
+    return name.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
+} // namespace
+
+QString diskPath(const QString &name)
+{
+    QStringList parts = components(name);
+    for (int i = 0; i + 1 < parts.size(); ++i)
+        parts[i] = parts[i].toLower();
+    return parts.join(QLatin1Char('/'));
+}
+
+bool collectFiles(const std::vector<std::unique_ptr<Family>> &families,
+                  std::vector<PackEntry> *out, QString *error)
+{
+    QHash<QString, QString> owner; // folded name -> family id
+    std::vector<PackEntry> entries;
+    for (int f = 0; f < int(families.size()); ++f) {
+        const Family &family = *families[f];
+        const bool safe = family.threadSafe();
+        for (MediaFile &file : family.files()) {
+            const QString key = components(file.name).join(QLatin1Char('\\')).toCaseFolded();
+            if (key.isEmpty() || !file.make) {
+                if (error)
+                    *error = QStringLiteral("family %1 gives an empty entry \"%2\"").arg(family.id(), file.name);
+                return false;
+            }
+            const auto it = owner.constFind(key);
+            if (it != owner.constEnd()) {
+                if (error)
+                    *error = QStringLiteral("\"%1\" is made twice (families %2 and %3)")
+                                 .arg(file.name, it.value(), family.id());
+                return false;
+            }
+            owner.insert(key, family.id());
+            entries.push_back({file.name, f, safe, std::move(file.make)});
+        }
+    }
+    *out = std::move(entries);
+    return true;
+}
+
+QStringList sortedNames(const std::vector<PackEntry> &entries)
+{
+    QStringList names;
+    names.reserve(int(entries.size()));
+    for (const PackEntry &e : entries)
+        names << e.name;
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+// Hands out entries so that a family whose make() is not thread-safe never
+// has two of its files in work at once.
+class Scheduler {
+public:
+    explicit Scheduler(const std::vector<PackEntry> &entries)
+    {
+        for (int i = 0; i < int(entries.size()); ++i) {
+            const int f = entries[i].family;
+            if (f >= int(m_queues.size())) {
+                m_queues.resize(f + 1);
+                m_busy.resize(f + 1, false);
+                m_safe.resize(f + 1, false);
+            }
+            m_queues[f].push_back(i);
+            m_safe[f] = entries[i].familyThreadSafe;
+            ++m_left;
+        }
+    }
+
+    // The next entry to make, or -1 when everything is handed out.
+    int take()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            if (m_left == 0)
+                return -1;
+            // Serial families first: they cannot be split across workers,
+            // so starting them early keeps both workers busy to the end.
+            for (bool wantSafe : {false, true})
+                for (size_t f = 0; f < m_queues.size(); ++f) {
+                    if (m_queues[f].empty() || m_busy[f] || m_safe[f] != wantSafe)
+                        continue;
+                    const int index = m_queues[f].front();
+                    m_queues[f].pop_front();
+                    if (!m_safe[f])
+                        m_busy[f] = true;
+                    --m_left;
+                    return index;
+                }
+            m_ready.wait(lock);
+        }
+    }
+
+    void done(int family)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_busy[family] = false;
+        }
+        m_ready.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::vector<std::deque<int>> m_queues;
+    std::vector<bool> m_busy;
+    std::vector<bool> m_safe;
+    int m_left = 0;
+};
+
+// Writes bytes to path unless the file already holds exactly them.
+// Returns 1 when written, 0 when left alone, -1 on failure.
+int writeIfChanged(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile existing(path);
+    if (existing.exists() && existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly)) {
+        if (existing.readAll() == bytes)
+            return 0;
+        existing.close();
+    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("cannot create the folder of %1").arg(path);
+        return -1;
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, out.errorString());
+        return -1;
+    }
+    return 1;
+}
+
+} // namespace
+
+WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers)
+{
+    WriteResult result;
+    Scheduler scheduler(entries);
+    std::mutex resultMutex;
+    const QString root = QDir(outDir).absolutePath() + QLatin1Char('/');
+
+    auto work = [&] {
+        for (int index = scheduler.take(); index >= 0; index = scheduler.take()) {
+            const PackEntry &entry = entries[index];
+            const QByteArray bytes = entry.make();
+            scheduler.done(entry.family);
+            QString error;
+            int written = -1;
+            if (bytes.isEmpty())
+                error = QStringLiteral("%1: made no bytes").arg(entry.name);
+            else
+                written = writeIfChanged(root + diskPath(entry.name), bytes, &error);
+            std::lock_guard lock(resultMutex);
+            ++result.files;
+            if (written > 0) {
+                ++result.written;
+                result.writtenNames << entry.name;
+            }
+            if (written < 0)
+                result.errors << error;
+        }
+    };
+
+    std::vector<std::thread> threads;
+    for (int i = 1; i < qMax(1, workers); ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &t : threads)
+        t.join();
+    result.errors.sort();
+    result.writtenNames.sort();
+    return result;
+}
+
+} // namespace mediagen
