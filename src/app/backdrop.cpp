@@ -1,0 +1,120 @@
+#include "app/backdrop.h"
+#include "engine/settings.h"
+#include "platform/trace.h"
+#include "screens/controls.h"
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace flumo {
+
+// "Activation" of a window that is disabled and takes no focus is not
+// something X11 reliably reports: without a window manager nothing is ever
+// activated, and with one a disabled, non-focusable window is skipped. So the
+// backdrop counts as activated (a) once after it was first shown, queued so
+// that its window is mapped before the intro screen's and stays below it,
+// (b) whenever a watched modal screen hides, which is when the toolkit of the
+// original design handed the activation back, and (c) on a real activation
+// event where the platform sends one. Activating twice is harmless: the rule
+// is idempotent and the intro screen is shown only while the tag is 0.
+BackdropScreen::BackdropScreen(Settings &settings, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
+                          | Qt::WindowDoesNotAcceptFocus)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("FCernaObr1"));
+    setWindowTitle(QStringLiteral("Flumo"));
+    setEnabled(false);
+    setMinimumSize(1, 1);
+    connect(&m_settings, &Settings::blackBackdropChanged, this, [this] { applyBackdropRule(); });
+    applyBackdropRule();
+}
+
+void BackdropScreen::watchModalScreen(QWidget *screen)
+{
+    if (screen)
+        screen->installEventFilter(this);
+}
+
+void BackdropScreen::applyBackdropRule()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const QSize screen = s ? s->geometry().size() : QSize(1024, 768);
+    QRect r;
+    if (m_settings.blackBackdrop()) {
+        m_colour = Qt::black;
+        r = QRect(QPoint(0, 0), screen);
+    } else {
+        m_colour = QColor(0, 128, 128);
+        r = QRect(QPoint((screen.width() - 1) / 2, (screen.height() - 1) / 2), QSize(1, 1));
+    }
+    setGeometry(r);
+    update();
+    trace("backdrop", {{"black", m_settings.blackBackdrop() ? QStringLiteral("1") : QStringLiteral("0")},
+                       {"x", QString::number(r.x())}, {"y", QString::number(r.y())},
+                       {"w", QString::number(r.width())}, {"h", QString::number(r.height())}});
+}
+
+void BackdropScreen::activate()
+{
+    m_activationQueued = false;
+    applyBackdropRule();
+    if (m_tag != 0)
+        return;
+    // The tag is set before the intro shows so that an activation arriving
+    // while it shows cannot show it again.
+    m_tag = 1;
+    if (m_intro) {
+        m_intro->show();
+        m_intro->raise();
+        m_intro->activateWindow();
+    }
+}
+
+bool BackdropScreen::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        activate();
+    return QWidget::event(event);
+}
+
+bool BackdropScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && !m_activationQueued) {
+        m_activationQueued = true;
+        QTimer::singleShot(0, this, &BackdropScreen::activate);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BackdropScreen::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), m_colour);
+}
+
+void BackdropScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    traceScreen("FCernaObr1", true);
+    if (m_tag == 0 && !m_activationQueued) {
+        m_activationQueued = true;
+        QTimer::singleShot(0, this, &BackdropScreen::activate);
+    }
+}
+
+void BackdropScreen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    traceScreen("FCernaObr1", false);
+}
+
+void BackdropScreen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace flumo

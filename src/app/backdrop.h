@@ -1,0 +1,57 @@
+#pragma once
+// The backdrop FCernaObr1: the program's main window. It never takes input.
+// With BlackBackdrop on it is a black window over the whole screen behind the
+// other screens; with it off a 1 x 1 window at the screen centre (in effect
+// invisible). Its first activation shows the intro screen.
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+namespace flumo {
+
+class Settings;
+
+class BackdropScreen : public QWidget {
+    Q_OBJECT
+public:
+    // settings outlives the screen; the backdrop follows its BlackBackdrop.
+    explicit BackdropScreen(Settings &settings, QWidget *parent = nullptr);
+
+    // The screen its first activation shows (created after the backdrop).
+    void setIntroScreen(QWidget *intro) { m_intro = intro; }
+
+    // Re-applies the backdrop rule whenever screen hides (a modal screen
+    // closing hands the activation back to the screens below).
+    void watchModalScreen(QWidget *screen);
+
+    // Activation: applies the backdrop rule; the first one (tag 0) also shows
+    // the intro screen and sets the tag to 1.
+    void activate();
+    // The backdrop rule alone: black full screen at (0, 0), or 1 x 1 centred
+    // in red 0, green 128, blue 128.
+    void applyBackdropRule();
+
+    int tag() const { return m_tag; }
+    QColor colour() const { return m_colour; }
+
+signals:
+    // The main window closed: the program's message loop ends.
+    void closed();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Settings &m_settings;
+    QPointer<QWidget> m_intro;
+    QColor m_colour = Qt::black;
+    int m_tag = 0;
+    bool m_activationQueued = false;
+};
+
+} // namespace flumo
