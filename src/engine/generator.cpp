@@ -1,0 +1,70 @@
+#include "engine/generator.h"
+#include <iterator>
+
+namespace flumo {
+
+namespace {
+
+struct Dispatch {
+    int task;
+    GeneratorFactory factory;
+};
+
+// One row per TaskId, grouped by the family that builds it. A family's
+// factory goes into its rows when its generator is written.
+constexpr Dispatch kDispatch[] = {
+    // choice generator (number rows 201 and 205 included)
+    {101, nullptr}, {102, nullptr}, {108, nullptr}, {111, nullptr},
+    {201, nullptr}, {202, nullptr}, {204, nullptr}, {205, nullptr},
+    // shapes
+    {103, nullptr}, {104, nullptr}, {105, nullptr}, {106, nullptr}, {107, nullptr},
+    // size row and odd picture
+    {109, nullptr}, {110, nullptr},
+    // number and picture rows
+    {112, nullptr}, {208, nullptr}, {311, nullptr},
+    // ordinal numbers
+    {203, nullptr},
+    // decomposition
+    {206, nullptr}, {207, nullptr},
+    // pictures and equations
+    {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
+    // wrong and right examples
+    {308, nullptr},
+    // equations with gaps and signs
+    {305, nullptr}, {306, nullptr}, {310, nullptr},
+    // complex equations, think of a number
+    {309, nullptr}, {405, nullptr},
+    // add or take away
+    {301, nullptr},
+    // shopping
+    {403, nullptr}, {404, nullptr},
+    // domino, memory, picture hunt
+    {407, nullptr}, {408, nullptr}, {409, nullptr},
+    // fifteen puzzle
+    {410, nullptr}, {501, nullptr},
+    // colouring
+    {411, nullptr}, {502, nullptr},
+    // connect the numbers, wall
+    {406, nullptr}, {402, nullptr},
+    // builds of their own: fill in the picture, maze
+    {401, nullptr}, {412, nullptr},
+};
+
+static_assert(std::size(kDispatch) == 45, "one row per TaskId");
+
+} // namespace
+
+GeneratorFactory generatorFor(int task)
+{
+    for (const Dispatch &d : kDispatch)
+        if (d.task == task)
+            return d.factory;
+    return nullptr;
+}
+
+bool isPlayable(int task)
+{
+    return generatorFor(task) != nullptr;
+}
+
+} // namespace flumo

@@ -1,0 +1,82 @@
+#pragma once
+// The interface the exercise generators plug into. A generator builds one
+// Problem of its exercises from the engine state and the layout values:
+// it fills TileValue, the Tiles' stems and TargetTile, has the Tiles laid
+// out and shown, selects Tile 1 and may start a spoken task. It touches no
+// widget: everything it shows goes through the ProblemHost, which the
+// exercise screen implements. The screen keeps one generator instance
+// while its exercise is on, so state a family's answer rule needs after the
+// build can live in the generator.
+#include <QSize>
+#include <QString>
+#include <memory>
+
+namespace flumo {
+
+class Random;
+struct EngineState;
+struct Problem;
+
+// The settings a generator reads.
+struct GeneratorSettings {
+    bool noZero = true;       // counting with zero is off
+    int cardsPerSet = 9;      // 4 or 9
+    int cardSet = 1;          // 1..10
+};
+
+// The boxes of the pattern row on Panel1, as bits of a mask:
+// PatternRow::Pattern | PatternRow::Answer.
+struct PatternRow {
+    enum Box : unsigned {
+        Pattern = 1u << 0,    // PBvz1, shows SamplePicture
+        Sign = 1u << 1,       // PBrov1, the relation sign
+        Answer = 1u << 2,     // PBvyb1
+    };
+};
+
+class ProblemHost {
+public:
+    virtual ~ProblemHost() = default;
+    // Size of a picture of the media folder; an invalid QSize when it
+    // cannot be read.
+    virtual QSize pictureSize(const QString &name) = 0;
+    // LayOutTiles for the current Problem, applied to Tiles 1..TileCount
+    // (stems stored, Tiles moved and sized).
+    virtual void layOutTiles() = 0;
+    // Draws Tile i in its present look and makes it visible.
+    virtual void showTile(int i) = 0;
+    // Paints the given pattern row boxes (a PatternRow mask) and makes
+    // them visible; hides the other two when hideOthers; places the visible
+    // ones side by side, centred in Panel1, when arrange.
+    virtual void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) = 0;
+    // PlaySound: starts a sound of the media folder; a missing file is
+    // skipped. wait: return only when it has ended.
+    virtual void playSound(const QString &name, bool wait) = 0;
+};
+
+// Everything a build may read or write. All references outlive the call.
+struct ProblemContext {
+    Problem &problem;
+    EngineState &state;
+    const GeneratorSettings &settings;
+    Random &random;
+    ProblemHost &host;
+};
+
+class Generator {
+public:
+    virtual ~Generator() = default;
+    // Builds the Problem of state.currentTask (level and subtask already
+    // clamped, layout already set).
+    virtual void build(ProblemContext &ctx) = 0;
+};
+
+using GeneratorFactory = std::unique_ptr<Generator> (*)();
+
+// The dispatch table: the factory of the generator that builds a TaskId, or
+// nullptr when no generator for it exists yet (or the TaskId is unknown).
+GeneratorFactory generatorFor(int task);
+// An exercise can be played once its generator exists.
+bool isPlayable(int task);
+
+} // namespace flumo
