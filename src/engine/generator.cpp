@@ -1,4 +1,5 @@
 #include "engine/generator.h"
+#include "exercises/choice.h"
 #include <iterator>
 
 namespace flumo {
@@ -14,8 +15,9 @@ struct Dispatch {
 // factory goes into its rows when its generator is written.
 constexpr Dispatch kDispatch[] = {
     // choice generator (number rows 201 and 205 included)
-    {101, nullptr}, {102, nullptr}, {108, nullptr}, {111, nullptr},
-    {201, nullptr}, {202, nullptr}, {204, nullptr}, {205, nullptr},
+    {101, makeChoiceGenerator}, {102, makeChoiceGenerator}, {108, makeChoiceGenerator},
+    {111, makeChoiceGenerator}, {201, nullptr}, {202, makeChoiceGenerator},
+    {204, makeChoiceGenerator}, {205, nullptr},
     // shapes
     {103, nullptr}, {104, nullptr}, {105, nullptr}, {106, nullptr}, {107, nullptr},
     // size row and odd picture

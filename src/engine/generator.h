@@ -52,6 +52,15 @@ public:
     // PlaySound: starts a sound of the media folder; a missing file is
     // skipped. wait: return only when it has ended.
     virtual void playSound(const QString &name, bool wait) = 0;
+    // Display box PBoxDisp k (1..7) of Panel1: DispPicture[k] := picture,
+    // the box moves to left and takes width (pixels inside Panel1); when
+    // draw it is painted (PBoxDispPaint) and shown, else it stays hidden
+    // until a later paint. Only families with display boxes call it, so a
+    // host without them may keep this empty default.
+    virtual void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw)
+    {
+        (void)k, (void)picture, (void)left, (void)width, (void)draw;
+    }
 };
 
 // Everything a build may read or write. All references outlive the call.
