@@ -402,6 +402,9 @@ private slots:
         f.tp.writeJpeg(QStringLiteral("Obr-pom/bgr0.jpg"), 800, 600, Qt::darkRed);
         f.state.currentTask = 102;
         auto s = f.make();
+        // The background stays off until a Problem has been built.
+        QVERIFY(s->suppressBackground());
+        s->setSuppressBackground(false);
         QVERIFY(test::nearColour(s->grab().toImage().pixel(400, 590), QColor(Qt::darkGreen).rgb()));
         f.settings.setToolbarOnTop(false);
         QVERIFY(test::nearColour(s->grab().toImage().pixel(400, 590), QColor(Qt::darkRed).rgb()));

@@ -76,6 +76,7 @@ void Application::connectScreens()
     m_backdrop->watchModalScreen(m_cards.get());
 
     m_intro->setPointers(m_exercise->pointer1(), m_exercise->pointer2());
+    m_intro->setExerciseScreen(m_exercise.get());
     m_intro->setSettingsAction([this] { m_param->showModal(); });
     m_intro->setCardsAction([this] {
         m_cards->setTag(CardScreen::kViewMode);

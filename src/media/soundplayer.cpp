@@ -53,6 +53,26 @@ bool SoundPlayer::playNow(const QString &name, bool wait, bool setLast)
     return true;
 }
 
+bool SoundPlayer::openOnly(const QString &name)
+{
+    m_fileName = name;
+    m_prepared.clear();
+    m_opened.clear();
+    const QString path = m_files.resolve(name);
+    if (path.isEmpty() || !m_device.open(path))
+        return false;
+    m_opened = name;
+    return true;
+}
+
+void SoundPlayer::playOpened(bool wait)
+{
+    if (m_opened.isEmpty())
+        return;
+    traceStart(m_opened, wait);
+    m_device.play(wait);
+}
+
 void SoundPlayer::stop()
 {
     m_prepared.clear();

@@ -19,6 +19,8 @@ public:
 
     const QString &lastSoundName() const { return m_lastSoundName; }
     void clearLastSoundName() { m_lastSoundName.clear(); }
+    // The spoken prompt remembers its name even when the file is missing.
+    void setLastSoundName(const QString &name) { m_lastSoundName = name; }
 
     // PlaySound steps 1-2: if the file exists, remember it as LastSoundName,
     // open it and keep wait for the start. Returns true when the caller must
@@ -32,6 +34,13 @@ public:
     // silently. setLast: also remember it as LastSoundName (the prompt does).
     bool playNow(const QString &name, bool wait, bool setLast = false);
 
+    // Opens name as the player's file without playing it (the prompt opens
+    // first and plays after its animation started). False for a missing or
+    // unreadable file; playOpened() then plays nothing.
+    bool openOnly(const QString &name);
+    // Plays what openOnly() opened ("sound file=... wait=...").
+    void playOpened(bool wait);
+
     void stop();
     SoundDevice &device() { return m_device; }
 
@@ -42,6 +51,7 @@ private:
     QString m_lastSoundName;
     QString m_prepared;
     bool m_preparedWait = false;
+    QString m_opened;       // what openOnly() opened; "" for nothing
 };
 
 } // namespace flumo

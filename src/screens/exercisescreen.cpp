@@ -1,4 +1,5 @@
 #include "screens/exercisescreen.h"
+#include "engine/catalog.h"
 #include "media/animation.h"
 #include "media/cursors.h"
 #include "media/numbertext.h"
@@ -85,13 +86,8 @@ ExerciseScreen::ExerciseScreen(AppContext &ctx, const DisplayMetrics &display, Q
     m_panelGifu1->setColour(m_colours.background);
     m_panel1->setColour(m_colours.panel1);
     // 9.
-    for (int n = 1; n <= kTilePool; ++n) {
-        auto *box = new PaintBox(QStringLiteral("PBox%1").arg(n), m_panelVyb1);
-        box->setHint(QString::number(n));
-        box->setCursor(m_pointer2);
-        box->hide();
-        m_tiles[n - 1] = box;
-    }
+    for (int n = 1; n <= kTilePool; ++n)
+        m_tiles[n - 1] = createTile(n, m_panelVyb1);
     setCursor(m_pointer1);
     for (QWidget *w : std::initializer_list<QWidget *>{m_panel1, m_panel1puv, m_panelVyb1, m_toolbar, m_pbvz1,
                                                        m_pbvyb1, m_pbrov1, m_gifAnimZac1, m_rxGifAnimator1,
@@ -103,15 +99,14 @@ ExerciseScreen::ExerciseScreen(AppContext &ctx, const DisplayMetrics &display, Q
     for (int n = 1; n <= kDisplayPool; ++n) {
         auto *box = new PaintBox(QStringLiteral("PBoxDisp%1").arg(n), m_panel1);
         box->setHint(QString::number(n));
+        box->setPainter([this](PaintBox &self, QPainter &p) { paintDisplayBox(self, p); });
         box->hide();
         m_displayBoxes[n - 1] = box;
     }
-    for (int n = 1; n <= kBackPool; ++n) {
-        auto *box = new PaintBox(QStringLiteral("VBox%1").arg(n), this);
-        box->setHint(QString::number(n + 1000));
-        box->hide();
-        m_backBoxes[n - 1] = box;
-    }
+    for (int n = 1; n <= kBackPool; ++n)
+        m_backBoxes[n - 1] = createBackBox(n);
+    for (PaintBox *box : {m_pbvz1, m_pbrov1, m_pbvyb1})
+        box->setPainter([this](PaintBox &self, QPainter &p) { paintPatternBox(self, p); });
     // 11.
     setMask(roundedRegion(size(), kCornerEllipse, kCornerEllipse));
     // 12.
@@ -255,7 +250,17 @@ void ExerciseScreen::createToolbar()
         auto *box = new PaintBox(QString::fromLatin1(b.name), m_toolbar);
         box->setGeometry(design(b.left), 0, design(b.width), design(20));
         box->setTag(b.tag);
-        box->setPainter([this](PaintBox &self, QPainter &p) {
+        const bool label = QLatin1String(b.name) == QLatin1String("PBuk1") || QLatin1String(b.name) == QLatin1String("PBvar1")
+            || QLatin1String(b.name) == QLatin1String("PBurov1");
+        box->setPainter([this, label](PaintBox &self, QPainter &p) {
+            // The labels lower a level above the exercise's highest before
+            // they draw, so the level label never names a missing level.
+            EngineState &s = m_ctx.state;
+            if (label && s.currentTask < 500) {
+                const int highest = maxLevelOf(s.currentTask);
+                if (highest >= 1 && s.currentLevel > highest)
+                    s.currentLevel = highest;
+            }
             const QString name = toolbarPictureName(self);
             if (name.isEmpty())
                 return;
@@ -287,17 +292,22 @@ QString ExerciseScreen::toolbarPictureName(const PaintBox &box) const
     }
     if (name.startsWith(QLatin1String("PBsip")))
         return folder + (tag % 2 == 1 ? QStringLiteral("sipka1n.Jpg") : QStringLiteral("sipka2n.Jpg"));
-    // The three labels: nothing for the reward games. The single-subtask and
-    // single-level pictures ("var000", "urov000") and the lowering of the
-    // level to the exercise's highest come with the exercise catalogue.
+    // The three labels: nothing for the reward games; one picture for all
+    // exercises with a single subtask or a single level.
     const EngineState &s = m_ctx.state;
     if (s.currentTask >= 500)
         return {};
     const QString task = NumberToText(s.currentTask, 3);
     switch (tag) {
     case 1: return folder + QStringLiteral("ukol") + task + QStringLiteral(".Jpg");
-    case 2: return folder + QStringLiteral("var") + task + QLatin1Char('_') + NumberToText(s.currentSubtask, 1) + QStringLiteral(".Jpg");
-    case 3: return folder + QStringLiteral("urov") + task + QLatin1Char('_') + NumberToText(s.currentLevel, 1) + QStringLiteral(".Jpg");
+    case 2:
+        if (subtaskCountOf(s.currentTask) == 1)
+            return folder + QStringLiteral("var000.Jpg");
+        return folder + QStringLiteral("var") + task + QLatin1Char('_') + NumberToText(s.currentSubtask, 1) + QStringLiteral(".Jpg");
+    case 3:
+        if (maxLevelOf(s.currentTask) == 1)
+            return folder + QStringLiteral("urov000.Jpg");
+        return folder + QStringLiteral("urov") + task + QLatin1Char('_') + NumberToText(s.currentLevel, 1) + QStringLiteral(".Jpg");
     default: return {};
     }
 }
@@ -315,7 +325,7 @@ void ExerciseScreen::loadPointers()
 
 PaintBox *ExerciseScreen::tile(int n) const
 {
-    return n >= 1 && n <= kTilePool ? m_tiles[n - 1] : nullptr;
+    return n >= 1 && n <= kMaxTiles ? m_tiles[n - 1] : nullptr;
 }
 
 PaintBox *ExerciseScreen::displayBox(int n) const
@@ -325,7 +335,7 @@ PaintBox *ExerciseScreen::displayBox(int n) const
 
 PaintBox *ExerciseScreen::backBox(int n) const
 {
-    return n >= 1 && n <= kBackPool ? m_backBoxes[n - 1] : nullptr;
+    return n >= 1 && n <= kMaxTiles ? m_backBoxes[n - 1] : nullptr;
 }
 
 void ExerciseScreen::ZmenaPozTlacitek()
@@ -337,9 +347,26 @@ void ExerciseScreen::ZmenaPozTlacitek()
 
 QString ExerciseScreen::backgroundName() const
 {
-    if (m_ctx.state.currentTask < 400)
+    const int task = m_ctx.state.currentTask;
+    if (task < 400)
         return m_ctx.settings.toolbarOnTop() ? QStringLiteral("Obr-pom\\bgr.jpg") : QStringLiteral("Obr-pom\\bgr0.jpg");
-    return {};
+    switch (task) {
+    case 401: return QStringLiteral("Obr\\401\\bgr.jpg");
+    case 402: return QStringLiteral("Obr\\402\\bgr.jpg");
+    case 403: return QStringLiteral("Obr\\403\\bgr.jpg");
+    case 404: return QStringLiteral("Obr\\404\\bgr.jpg");
+    case 405: return QStringLiteral("Obr\\405\\bgr.jpg");
+    case 406: return QStringLiteral("Obr\\406\\tecka-bgr.jpg");
+    case 407: return QStringLiteral("Obr\\407\\domino.jpg");
+    case 408:
+    case 409: return QStringLiteral("Obr\\408\\bgr.jpg");
+    case 410: return QStringLiteral("Obr\\410\\bgr.jpg");
+    case 411: return QStringLiteral("Obr\\411\\bgr.jpg");
+    case 412: return QStringLiteral("Obr\\412\\bgr.jpg");
+    case 501: return QStringLiteral("Obr\\410\\obr\\bgr.jpg");
+    case 502: return QStringLiteral("Obr\\411\\vybarv\\bgr.jpg");
+    default: return {};
+    }
 }
 
 const QImage &ExerciseScreen::plainPicture(const QString &name)
@@ -378,6 +405,9 @@ bool ExerciseScreen::event(QEvent *event)
 
 void ExerciseScreen::paintEvent(QPaintEvent *)
 {
+    // During a build only the maze (drawn by its game) would show.
+    if (suppressBackground())
+        return;
     const QString name = backgroundName();
     if (name.isEmpty())
         return;

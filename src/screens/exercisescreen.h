@@ -2,6 +2,10 @@
 // The exercise screen FUkolu1: the 800 x 600 screen on which problems are
 // shown. It owns the tile pools, the shared pictures, the pointers, the
 // sound player, the random generator, the three timers and the toolbar.
+#include "engine/catalog.h"
+#include "engine/generator.h"
+#include "engine/layout.h"
+#include "engine/problem.h"
 #include "engine/random.h"
 #include "media/soundplayer.h"
 #include "screens/context.h"
@@ -11,6 +15,7 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -30,12 +35,17 @@ struct SharedPictures {
     QImage mazeCursorBitmap2;
 };
 
-class ExerciseScreen : public QWidget {
+class ChoiceGenerator;
+
+// The screen is the ProblemHost of the generators: everything a generator
+// shows goes through the host methods below.
+class ExerciseScreen : public QWidget, public ProblemHost {
     Q_OBJECT
 public:
-    static constexpr int kTilePool = 12;
+    static constexpr int kTilePool = 12;       // Tiles that exist from the start
     static constexpr int kDisplayPool = 7;
-    static constexpr int kBackPool = 16;
+    static constexpr int kBackPool = 16;       // back boxes that exist from the start
+    static constexpr int kMaxGroupPanels = 10;
     static constexpr int kClientWidth = 800;
     static constexpr int kClientHeight = 600;
     static constexpr int kCornerEllipse = 68;
@@ -45,7 +55,8 @@ public:
                             QWidget *parent = nullptr);
     ~ExerciseScreen() override;
 
-    // Pool boxes by number (1-based); nullptr outside the pool.
+    // Pool boxes by number (1-based); nullptr outside the pool. Tiles and
+    // back boxes 1..64 exist while the current layout needs them (EnsureTiles).
     PaintBox *tile(int n) const;
     PaintBox *displayBox(int n) const;
     PaintBox *backBox(int n) const;
@@ -80,6 +91,65 @@ public:
     // The picture a toolbar box shows now ("" for none).
     QString toolbarPictureName(const PaintBox &box) const;
 
+    // --- Problem cycle (problemcycle.cpp) ---
+
+    // Builds a new Problem of CurrentTask. A TaskId without a generator is
+    // refused before anything changes ("problem-refused task=<t>").
+    void ZamichUkl1Click();
+    // Whether ZamichUkl1Click can build this TaskId.
+    bool canBuild(int task) const;
+    // Where generators come from; tests hand in their own table.
+    using GeneratorLookup = GeneratorFactory (*)(int task);
+    void setGeneratorLookup(GeneratorLookup lookup) { m_generatorLookup = lookup; }
+
+    // EnsureTiles applied: hides, frees, creates and reparents Tiles and
+    // back boxes as the plan says.
+    void applyTilePlan(const TilePlan &plan);
+    // The extra panels "Pan1".."PanN" of CurrentTask (after freeing the old ones).
+    void CreateGroupPanels();
+    // Gives every control in an extra panel back to the parent it needs for
+    // CurrentTask (Tiles: PanelVyb1 below 400, else the screen; all others:
+    // the screen), then frees the panels. Safe to call with none.
+    void FreeGroupPanels();
+    Panel *groupPanel(int n) const;
+
+    // Redraws every highlighted Tile (tag = its index) in its normal look
+    // and clears its tag.
+    void RestoreNormalLooks();
+    // The pointer-move handler of Tile id (1..64).
+    void tilePointerMoved(int id);
+    // Milliseconds (platform clock) of the last pointer move over a Tile.
+    qint64 lastCursorMove() const { return m_lastCursorMove; }
+    // The picture a Tile or back box shows when painted now ("" when it
+    // draws nothing). Back boxes are given by their hint number (n + 1000).
+    QString tilePictureName(int id) const;
+
+    Problem &problem() { return m_problem; }
+    const Problem &problem() const { return m_problem; }
+    Generator *generator() const { return m_generator.get(); }
+    // SuppressBackground (the tag of PaintBox1): 1 from creation until the
+    // end of the first build, and during every build.
+    bool suppressBackground() const;
+    void setSuppressBackground(bool on);
+    // The decoded picture of the media folder (containers first), cached
+    // per name; null when it cannot be read.
+    const QImage &picture(const QString &name);
+
+    // ProblemHost
+    QSize pictureSize(const QString &name) override;
+    void layOutTiles() override;
+    void showTile(int i) override;
+    void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) override;
+    void playSound(const QString &name, bool wait) override;
+    void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw) override;
+
+    // The pattern row boxes' pictures now ("" for none): PBvz1Paint,
+    // PBrov1Paint, PBvyb1Paint.
+    QString patternPictureName() const;
+    QString signPictureName() const;
+    QString answerPictureName() const;
+    void ArrangePatternRow();
+
 signals:
     // Emitted from the close event, after Timer2 stopped.
     void closed();
@@ -98,6 +168,23 @@ private:
     void createPools();
     void restoreStartFolder();
     void onTimer3();
+    // Problem cycle helpers (problemcycle.cpp).
+    PaintBox *createTile(int n, QWidget *parent);
+    PaintBox *createBackBox(int n);
+    void paintTile(PaintBox &box, QPainter &p);
+    void drawTileLook(int i, QChar letter);
+    void speakPrompt();
+    void preparePraiseAnimation();
+    void readCaptionMenus();
+    void letUpdatesRun();
+    void traceProblem();
+    void paintPatternBox(PaintBox &box, QPainter &p);
+    void drawPatternBox(PaintBox *box);
+    void paintDisplayBox(PaintBox &box, QPainter &p);
+    void drawDisplayBox(int k);
+    void connectTile(PaintBox *box);
+    const ChoiceGenerator *choice() const;
+    QWidget *tileHome() const;
     // Toolbar and background pictures, read once per name from the working
     // folder; a missing or broken file gives a null image (nothing drawn).
     const QImage &plainPicture(const QString &name);
@@ -143,9 +230,25 @@ private:
     TagTimer *m_timer1 = nullptr;
     TagTimer *m_timer2 = nullptr;
     TagTimer *m_timer3 = nullptr;
-    std::array<PaintBox *, kTilePool> m_tiles{};
+    std::array<PaintBox *, kMaxTiles> m_tiles{};           // 1..12 always, 13..64 on demand
     std::array<PaintBox *, kDisplayPool> m_displayBoxes{};
-    std::array<PaintBox *, kBackPool> m_backBoxes{};
+    std::array<PaintBox *, kMaxTiles> m_backBoxes{};       // 1..16 always, 17..64 on demand
+    std::array<Panel *, kMaxGroupPanels> m_groupPanels{};
+
+    // Problem cycle state.
+    Problem m_problem;
+    std::unique_ptr<Generator> m_generator;
+    int m_generatorTask = 0;                // the TaskId m_generator was made for
+    GeneratorLookup m_generatorLookup = &generatorFor;
+    QHash<QString, QImage> m_pictures;      // decoded media pictures by name
+    // A look drawn directly (RestoreNormalLooks, the highlight move) that
+    // the Tile's next paint shows instead of its state letter; 0 for none.
+    std::array<QChar, kMaxTiles + 1> m_drawnLook{};
+    std::array<QString, kDisplayPool + 1> m_dispPicture;   // DispPicture[1..7]
+    std::array<int, kDisplayPool + 1> m_dispDx{};
+    qint64 m_lastCursorMove = 0;
+    std::vector<MenuItemModel> m_levelMenu;     // MenuUrovni1 as last read
+    std::vector<MenuItemModel> m_subtaskMenu;   // MenuPodUkl1 as last read
 };
 
 } // namespace flumo

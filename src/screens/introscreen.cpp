@@ -1,4 +1,7 @@
 #include "screens/introscreen.h"
+#include "engine/catalog.h"
+#include "platform/trace.h"
+#include "screens/exercisescreen.h"
 #include "screens/paintbox.h"
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -8,6 +11,11 @@ namespace flumo {
 
 namespace {
 const QColor kBackground(193, 195, 207);
+
+int rowsOfGroup(int group)
+{
+    return static_cast<int>(groupExercises(group).size());
+}
 } // namespace
 
 IntroScreen::IntroScreen(AppContext &ctx, const DisplayMetrics &display, QWidget *parent)
@@ -95,11 +103,50 @@ void IntroScreen::keyReleaseEvent(QKeyEvent *event)
             m_cardsAction();
         return;
     }
+    if (!alt && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        startRow(m_selectedRow);
+        return;
+    }
+    if (!alt && key >= Qt::Key_1 && key <= Qt::Key_9) {
+        const int row = key - Qt::Key_0;
+        if (row <= rowsOfGroup(m_ctx.state.currentGroup)) {
+            m_selectedRow = row;
+            trace("intro-row", {{"group", QString::number(m_ctx.state.currentGroup)}, {"row", QString::number(row)}});
+        }
+        return;
+    }
+    if (!alt && key >= Qt::Key_A && key <= Qt::Key_D) {
+        m_ctx.state.currentGroup = key - Qt::Key_A + 1;
+        m_selectedRow = 1;
+        trace("intro-row", {{"group", QString::number(m_ctx.state.currentGroup)}, {"row", QStringLiteral("1")}});
+        return;
+    }
     QWidget::keyReleaseEvent(event);
+}
+
+bool IntroScreen::startRow(int n)
+{
+    EngineState &s = m_ctx.state;
+    const int group = s.currentGroup;
+    const int task = group * 100 + n;
+    if (!m_exercise || n < 1 || n > rowsOfGroup(group) || !m_exercise->canBuild(task)) {
+        trace("intro-refused", {{"task", QString::number(task)}});
+        return false;
+    }
+    m_exercise->show();
+    m_exercise->raise();
+    m_exercise->activateWindow();
+    s.currentTask = task;
+    // The exercise menu of the group is rebuilt with the toolbar's menus.
+    s.exerciseChosen = true;
+    s.currentSubtask = 1;
+    m_exercise->ZamichUkl1Click();
+    return true;
 }
 
 void IntroScreen::showEvent(QShowEvent *event)
 {
+    m_selectedRow = m_ctx.state.currentTask % 100;
     QWidget::showEvent(event);
     traceScreen("FUvodObr1", true);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The intro screen FUvodObr1: the screen the program opens on. In this form
 // it shows its background and offers the settings (Alt+P), the card
-// collection (Alt+H, while cards are in use) and its close button.
+// collection (Alt+H, while cards are in use), its close button, and the
+// start of an exercise: Enter starts the row SelectedRow of CurrentGroup.
+// Until the group buttons and the row list exist, the keys 1..9 pick the
+// row and A..D the group.
 #include "screens/context.h"
 #include "screens/controls.h"
 #include <QCursor>
@@ -11,6 +14,7 @@
 
 namespace flumo {
 
+class ExerciseScreen;
 class PaintBox;
 
 class IntroScreen : public QWidget {
@@ -32,6 +36,15 @@ public:
 
     PaintBox *closeButton() const { return m_closeButton; }   // PBzavr
 
+    // The screen a row click brings to the front (not owned; outlives this).
+    void setExerciseScreen(ExerciseScreen *screen) { m_exercise = screen; }
+    int selectedRow() const { return m_selectedRow; }
+    // The click on row n of CurrentGroup: shows the exercise screen, sets
+    // CurrentTask, ExerciseChosen and subtask 1 and builds a Problem. Only
+    // an exercise the exercise screen can build starts; for any other row
+    // nothing changes ("intro-refused task=<t>"). Returns whether it started.
+    bool startRow(int n);
+
 signals:
     // Emitted from the close event: the exercise screen closes next.
     void closed();
@@ -46,6 +59,8 @@ protected:
 
 private:
     AppContext &m_ctx;
+    ExerciseScreen *m_exercise = nullptr;
+    int m_selectedRow = 1;      // SelectedRow, 1..rows of CurrentGroup
     std::function<void()> m_settingsAction;
     std::function<void()> m_cardsAction;
     PaintBox *m_closeButton = nullptr;

@@ -1,0 +1,109 @@
+// Times the problem cycle on the real media folder: a Problem build of each
+// choice exercise (the same exercise again, so no prompt is spoken) and the
+// move of the highlight from one Tile to another. Sounds go to a recording
+// device and waits to a fake clock, so the figures are the program's own
+// work. Usage: bench_problemcycle [media folder] (default: the build's media).
+#include "engine/catalog.h"
+#include "engine/settings.h"
+#include "engine/state.h"
+#include "media/pictureloader.h"
+#include "platform/platform.h"
+#include "screens/exercisescreen.h"
+#include "screens/paintbox.h"
+#include <QApplication>
+#include <QDir>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace flumo;
+
+namespace {
+
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+struct Figures {
+    double mean = 0, worst = 0;
+};
+
+template <typename F>
+Figures timeIt(int runs, F &&f)
+{
+    std::vector<double> t;
+    t.reserve(static_cast<std::size_t>(runs));
+    for (int i = 0; i < runs; ++i) {
+        const double start = cpuMs();
+        f(i);
+        t.push_back(cpuMs() - start);
+    }
+    Figures out;
+    for (double v : t)
+        out.mean += v;
+    out.mean /= runs;
+    out.worst = *std::max_element(t.begin(), t.end());
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString media = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(FLUMO_DEFAULT_MEDIA_DIR);
+    if (!QDir(media).exists()) {
+        std::fprintf(stderr, "no media folder %s\n", qPrintable(media));
+        return 1;
+    }
+    QDir::setCurrent(media);
+
+    FakeClock clock;
+    FileStore files(media);
+    RecordingSoundDevice sound(&clock);
+    ScriptedDialogs dialogs;
+    FakePointer pointer;
+    FakeOpticalDrives drives;
+    Platform platform{files, dialogs, sound, clock, pointer, drives};
+    EngineState state;
+    Scores scores;
+    Settings settings(scores, state);
+    PictureLoader pictures(files);
+    AppContext ctx{platform, settings, state, scores, pictures};
+
+    ExerciseScreen screen(ctx, DisplayMetrics{120, 32});
+    screen.show();
+    QCoreApplication::processEvents();
+
+    std::printf("media: %s\n", qPrintable(media));
+    std::printf("%-6s %-28s %12s %12s %12s\n", "task", "step", "first ms", "mean ms", "worst ms");
+    for (int task : {101, 102, 108, 111, 202, 204}) {
+        if (!screen.canBuild(task))
+            continue;
+        state.currentTask = task;
+        state.currentLevel = maxLevelOf(task);
+        state.exerciseChosen = true;
+        const double first = cpuMs();
+        screen.ZamichUkl1Click();   // prompt, panels, full repaint
+        const double firstMs = cpuMs() - first;
+        QCoreApplication::processEvents();
+        const Figures build = timeIt(100, [&](int) {
+            screen.ZamichUkl1Click();
+            QCoreApplication::processEvents();   // the Tiles' paints count too
+        });
+        std::printf("%-6d %-28s %12.3f %12.3f %12.3f\n", task, "build (same exercise)", firstMs, build.mean, build.worst);
+
+        const int tiles = screen.problem().tileCount;
+        if (tiles < 2)
+            continue;
+        const Figures hover = timeIt(400, [&](int i) { screen.tilePointerMoved(i % 2 == 0 ? 2 : 1); });
+        std::printf("%-6d %-28s %12s %12.3f %12.3f\n", task, "highlight move", "", hover.mean, hover.worst);
+    }
+    return 0;
+}
