@@ -191,6 +191,7 @@ private slots:
     void writerSkipsUnchangedFilesAndFoldsFolderCase();
     void writerRejectsNamesMadeTwice();
     void serialFamiliesNeverRunTwoMakesAtOnce();
+    void fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges();
 
 private:
     QTemporaryDir m_pack;
@@ -472,3 +473,24 @@ void TestMediagen::serialFamiliesNeverRunTwoMakesAtOnce()
 
 QTEST_MAIN(TestMediagen)
 #include "test_mediagen.moc"
+
+void TestMediagen::fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges()
+{
+    // A maker whose bytes differ on every call, as speech does.
+    int calls = 0;
+    auto entriesFor = [&calls](const QString &print) {
+        std::vector<PackEntry> entries;
+        entries.push_back({"Zvuky\\101\\uv101_1-1.wav", 0, false,
+                           [&calls] { return QByteArray::number(++calls); }, print});
+        return entries;
+    };
+    QTemporaryDir dir;
+    QCOMPARE(writePack(entriesFor("v1:Najdi"), dir.path()).written, 1);
+    QCOMPARE(writePack(entriesFor("v1:Najdi"), dir.path()).written, 0);
+    QCOMPARE(calls, 1);
+    // A changed text is made again; a file lost from disk is made again.
+    QCOMPARE(writePack(entriesFor("v1:Ukaz"), dir.path()).written, 1);
+    QVERIFY(QFile::remove(dir.path() + "/zvuky/101/uv101_1-1.wav"));
+    QCOMPARE(writePack(entriesFor("v1:Ukaz"), dir.path()).written, 1);
+    QCOMPARE(calls, 3);
+}

@@ -9,6 +9,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeSoundFamily());
     all.push_back(makeAnimationFamily());
     all.push_back(makeHelpFamily());
+    all.push_back(makeChoicePictureFamily());
+    all.push_back(makeChoiceSpeechFamily());
     return all;
 }
 

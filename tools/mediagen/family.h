@@ -14,6 +14,10 @@ namespace mediagen {
 struct MediaFile {
     QString name;                       // relative, "\" separators
     std::function<QByteArray()> make;   // the file's complete bytes
+    // Optional: a text that determines the bytes (for makers whose output is
+    // not bit-reproducible, such as speech). A file on disk that was made
+    // from the same fingerprint is kept without calling make().
+    QString fingerprint = {};
 };
 
 class Family {
@@ -41,5 +45,10 @@ std::unique_ptr<Family> makeSoundFamily();
 std::unique_ptr<Family> makeAnimationFamily();
 // The Czech help page shown by the program's help viewer: help.cpp.
 std::unique_ptr<Family> makeHelpFamily();
+// Pictures of the choice exercises and the shared numbers and signs:
+// choice_pictures.cpp, choice_numbers.cpp.
+std::unique_ptr<Family> makeChoicePictureFamily();
+// Spoken tasks of the choice exercises: choice_sounds.cpp.
+std::unique_ptr<Family> makeChoiceSpeechFamily();
 
 } // namespace mediagen

@@ -52,7 +52,7 @@ bool collectFiles(const std::vector<std::unique_ptr<Family>> &families,
                 return false;
             }
             owner.insert(key, family.id());
-            entries.push_back({file.name, f, safe, std::move(file.make)});
+            entries.push_back({file.name, f, safe, std::move(file.make), file.fingerprint});
         }
     }
     *out = std::move(entries);
@@ -154,6 +154,32 @@ int writeIfChanged(const QString &path, const QByteArray &bytes, QString *error)
     return 1;
 }
 
+using Fingerprints = QHash<QString, QString>;
+
+Fingerprints readFingerprints(const QString &path)
+{
+    Fingerprints out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int tab = line.indexOf('\t');
+        if (tab > 0)
+            out.insert(QString::fromUtf8(line.left(tab)), QString::fromUtf8(line.mid(tab + 1)));
+    }
+    return out;
+}
+
+QByteArray fingerprintBytes(const Fingerprints &prints)
+{
+    QStringList names = prints.keys();
+    std::sort(names.begin(), names.end());
+    QByteArray out;
+    for (const QString &name : names)
+        out += name.toUtf8() + '\t' + prints.value(name).toUtf8() + '\n';
+    return out;
+}
+
 } // namespace
 
 WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers)
@@ -162,19 +188,30 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     Scheduler scheduler(entries);
     std::mutex resultMutex;
     const QString root = QDir(outDir).absolutePath() + QLatin1Char('/');
+    const Fingerprints known = readFingerprints(root + QLatin1String(kFingerprintFile));
+    Fingerprints made; // guarded by resultMutex
 
     auto work = [&] {
         for (int index = scheduler.take(); index >= 0; index = scheduler.take()) {
             const PackEntry &entry = entries[index];
-            const QByteArray bytes = entry.make();
-            scheduler.done(entry.family);
+            const QString path = root + diskPath(entry.name);
             QString error;
             int written = -1;
-            if (bytes.isEmpty())
-                error = QStringLiteral("%1: made no bytes").arg(entry.name);
-            else
-                written = writeIfChanged(root + diskPath(entry.name), bytes, &error);
+            if (!entry.fingerprint.isEmpty() && known.value(entry.name) == entry.fingerprint
+                && QFileInfo(path).isFile()) {
+                scheduler.done(entry.family);
+                written = 0;
+            } else {
+                const QByteArray bytes = entry.make();
+                scheduler.done(entry.family);
+                if (bytes.isEmpty())
+                    error = QStringLiteral("%1: made no bytes").arg(entry.name);
+                else
+                    written = writeIfChanged(path, bytes, &error);
+            }
             std::lock_guard lock(resultMutex);
+            if (written >= 0 && !entry.fingerprint.isEmpty())
+                made.insert(entry.name, entry.fingerprint);
             ++result.files;
             if (written > 0) {
                 ++result.written;
@@ -191,6 +228,9 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     work();
     for (std::thread &t : threads)
         t.join();
+    QString error;
+    if (writeIfChanged(root + QLatin1String(kFingerprintFile), fingerprintBytes(made), &error) < 0)
+        result.errors << error;
     result.errors.sort();
     result.writtenNames.sort();
     return result;

@@ -13,6 +13,7 @@ struct PackEntry {
     int family = 0;            // index into the family table
     bool familyThreadSafe = false;
     std::function<QByteArray()> make;
+    QString fingerprint;       // see MediaFile::fingerprint
 };
 
 // Every file of every family, in table order. Fails (false, error names
@@ -36,6 +37,10 @@ struct WriteResult {
     QStringList writtenNames; // their names, sorted
     QStringList errors; // one line per file that failed (empty bytes, write error)
 };
+
+// The file in outDir that records which fingerprint each fingerprinted
+// file was made from ("name TAB fingerprint" lines, UTF-8).
+inline constexpr const char *kFingerprintFile = ".mediagen-fingerprints";
 
 // Makes every entry on `workers` threads and writes each file whose bytes
 // differ from what outDir holds; identical files are left untouched. Two

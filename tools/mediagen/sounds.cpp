@@ -1,13 +1,39 @@
 #include "family.h"
 
+#include "effects.h"
+#include "prompts.h"
+#include "speech.h"
+
+using namespace Qt::StringLiterals;
+
 namespace mediagen {
 
 namespace {
+
 class SoundFamily final : public Family {
 public:
-    QString id() const override { return QStringLiteral("sounds"); }
-    std::vector<MediaFile> files() const override { return {}; }
+    // Speech is serialised inside speakCzech; the effects share no state.
+    bool threadSafe() const override { return true; }
+    QString id() const override { return u"sounds"_s; }
+
+    std::vector<MediaFile> files() const override
+    {
+        std::vector<MediaFile> out;
+        auto addSpoken = [&out](const std::vector<SpokenText> &texts) {
+            for (const SpokenText &t : texts) {
+                const QString text = t.text;
+                out.push_back(spokenFile(t.name, text));
+            }
+        };
+        addSpoken(spokenPrompts());
+        addSpoken(praisePhrases());
+        addSpoken(reprimandPhrases());
+        for (const QString &stem : effectNames())
+            out.push_back({u"zvuky\\"_s + stem + u".wav"_s, [stem] { return effectWav(stem); }});
+        return out;
+    }
 };
+
 } // namespace
 
 std::unique_ptr<Family> makeSoundFamily() { return std::make_unique<SoundFamily>(); }

@@ -1,0 +1,486 @@
+// Media of the choice exercises and the shared numbers: the names every
+// problem can ask for, picture sizes against the boxes that show them,
+// readable quantities and numerals, thread-independent output, speech.
+#include "choice.h"
+#include "choice_art.h"
+#include "family.h"
+#include "packwriter.h"
+
+#include "media/jpeg.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+#include <cmath>
+#include <thread>
+
+using namespace mediagen;
+using namespace mediagen::choice;
+
+namespace {
+
+QString padded(int n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')); }
+
+// As the program's file store compares names.
+QString normalised(const QString &name)
+{
+    QString n = name.toLower();
+    n.replace(QRegularExpression(QStringLiteral(R"(\\+)")), QStringLiteral("\\"));
+    return n;
+}
+
+// Highest values of the levels 1..3: "do 3", "do 5", "do 10".
+const int kRange[] = {3, 5, 10};
+
+// Every picture the six choice exercises can load, built from their naming
+// rules: tiles with "n"/"k", the sample picture, the solved answer box, the
+// relation box and the display boxes, at every level, subtask and both
+// settings of counting with zero.
+QSet<QString> expectedPictures()
+{
+    QSet<QString> names;
+    auto tile = [&](const QString &stem) { names << stem + "n.Jpg" << stem + "k.Jpg"; };
+
+    // 101: four subtasks pair pictures and pictograms in every combination.
+    for (int s = 1; s <= 4; ++s) {
+        const QString tiles = (s == 1 || s == 3) ? "obr\\101\\obr" : "obr\\101\\pikt";
+        const QString alt = (s == 1 || s == 4) ? "obr\\101\\obr" : "obr\\101\\pikt";
+        for (int v = 1; v <= 160; ++v) {
+            tile(tiles + padded(v, 3));
+            names << alt + padded(v, 3) + "d.jpg" << tiles + padded(v, 3) + "d.Jpg";
+        }
+    }
+    names << "obr\\rovnase.Jpg";
+
+    // 102: colours 1..15 on the tiles, seven sample objects, the object in
+    // the asked colour (never colour 1) in the solved answer box.
+    for (int c = 1; c <= 15; ++c)
+        tile("obr\\102\\past" + padded(c, 3));
+    for (int d = 1; d <= 7; ++d) {
+        names << "obr\\102\\vzor" + QString::number(d) + "d.jpg";
+        for (int c = 2; c <= 15; ++c)
+            names << "obr\\102\\vzor" + QString::number(d) + "_" + padded(c, 2) + "d.jpg";
+    }
+
+    // 108 subtask 1: 69 sets in sizes 1..4, one-digit numbers.
+    for (int k = 1; k <= 69; ++k)
+        for (int v = 1; v <= 4; ++v) {
+            const QString stem = "obr\\108\\obr" + padded(k, 2) + "_" + QString::number(v);
+            tile(stem);
+            names << stem + "d.jpg" << stem + "d.Jpg";
+        }
+    // 108 subtask 2: quantities of 30 kinds, never 4, 6, 8 or 9; the tiles
+    // pad to two digits, the sample to one.
+    for (int k = 1; k <= 30; ++k)
+        for (int v : {1, 2, 3, 5, 7, 10}) {
+            const QString prefix = "obr\\111\\poc" + padded(k, 2) + "_";
+            tile(prefix + padded(v, 2));
+            names << prefix + padded(v, 1) + "d.jpg" << prefix + padded(v, 2) + "d.Jpg";
+        }
+
+    // 111: counts 1..10 of 30 kinds, pattern of the same kind set, the
+    // relation sign.
+    for (int k = 1; k <= 30; ++k)
+        for (int v = 1; v <= 10; ++v) {
+            const QString stem = "obr\\111\\poc" + padded(k, 2) + "_" + padded(v, 2);
+            tile(stem);
+            names << stem + "d.jpg" << stem + "d.Jpg";
+        }
+    names << "obr\\201\\mensi.Jpg" << "obr\\201\\rovnase.Jpg" << "obr\\201\\vetsi.Jpg";
+
+    // 202: quantities and numbers 0..10 (0 only when counting with zero).
+    for (int zero : {0, 1})
+        for (int level = 1; level <= 3; ++level)
+            for (int v = 1 - zero; v <= kRange[level - 1]; ++v) {
+                for (int k = 1; k <= 30; ++k) {
+                    const QString stem = "obr\\111\\poc" + padded(k, 2) + "_" + padded(v, 2);
+                    tile(stem);
+                    names << stem + "d.Jpg";
+                    if (k <= 17)
+                        names << stem + "d.jpg";
+                }
+                const QString number = "obr\\201\\cisl" + padded(v, 3);
+                tile(number);
+                names << number + "d.jpg" << number + "d.Jpg";
+            }
+    names << "obr\\prazdny6.jpg";
+
+    // 204: numbers 0..10 on tiles, in the display boxes, signs.
+    for (int v = 0; v <= 10; ++v) {
+        tile("obr\\201\\cisl" + padded(v, 3));
+        names << "obr\\201\\cisl" + padded(v, 3) + "d.jpg";
+    }
+
+    // The shared number pictures go up to 100 for the other exercises.
+    for (const char *stem : {"obr\\201\\cisl", "obr\\201\\male\\cisl", "obr\\201\\cervene\\cisl"})
+        for (int v = 0; v <= 100; ++v) {
+            tile(QLatin1String(stem) + padded(v, 3));
+            names << QLatin1String(stem) + padded(v, 3) + "d.jpg";
+        }
+    names << "obr\\201\\nerovna.Jpg" << "obr\\201\\plus.jpg" << "obr\\201\\minus.jpg";
+    return names;
+}
+
+QSet<QString> expectedSounds()
+{
+    QSet<QString> names;
+    auto zv = [&](int task, const QString &tail) { names << "Zvuky\\" + padded(task, 3) + "\\zv" + tail + ".wav"; };
+    // 102: the target colour is never 1; level 3 has the precise names.
+    for (int level = 1; level <= 3; ++level) {
+        const int range = level == 1 ? 6 : level == 2 ? 11 : 15;
+        for (int c = 2; c <= range; ++c)
+            zv(102, padded(c, 3) + (level == 3 && (c == 3 || c == 4 || c == 5 || c == 10) ? "_2" : ""));
+    }
+    // 108: largest (1 in subtask 1, 3 in subtask 2) and smallest.
+    for (int s = 1; s <= 2; ++s)
+        for (int m : {1, 3})
+            for (int r = 1; r <= 6; ++r)
+                zv(108, QString::number(m) + "_" + QString::number(s) + "-" + QString::number(r));
+    for (int m = 1; m <= 3; ++m)
+        for (int r = 1; r <= 4; ++r) {
+            zv(111, QString::number(m) + "-" + QString::number(r));
+            zv(204, QString::number(m) + "_2-" + QString::number(r));
+        }
+    for (int v = 0; v <= 10; ++v)
+        zv(202, padded(v, 2));
+    for (int m : {1, 3})
+        for (int r = 1; r <= 4; ++r)
+            zv(204, QString::number(m) + "_1-" + QString::number(r));
+    // 204 subtask 3: the pattern lies below the answers for "larger" (M 3),
+    // so it is at most 9; above them for "smaller" (M 1), so at least 1.
+    for (int v = 0; v <= 9; ++v)
+        zv(204, "3_" + padded(v, 2));
+    for (int v = 1; v <= 10; ++v)
+        zv(204, "1_" + padded(v, 2));
+    return names;
+}
+
+QHash<QString, MediaFile> filesOf(const Family &family)
+{
+    QHash<QString, MediaFile> files;
+    for (const MediaFile &f : family.files())
+        files.insert(normalised(f.name), f);
+    return files;
+}
+
+QImage decoded(const MediaFile &file)
+{
+    QString error;
+    const QImage img = flumo::decodeJpeg(file.make(), &error);
+    if (img.isNull())
+        qWarning("%s: %s", qPrintable(file.name), qPrintable(error));
+    return img;
+}
+
+// Separate blobs of pixels that differ clearly from the tray colour.
+int blobCount(const QImage &img, QColor background)
+{
+    const int w = img.width(), h = img.height();
+    std::vector<int> mark(size_t(w) * h, 0);
+    auto ink = [&](int x, int y) {
+        const QRgb c = img.pixel(x, y);
+        return std::abs(qRed(c) - background.red()) + std::abs(qGreen(c) - background.green())
+                   + std::abs(qBlue(c) - background.blue())
+            > 120;
+    };
+    int blobs = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (mark[size_t(y) * w + x] || !ink(x, y))
+                continue;
+            int size = 0;
+            std::vector<QPoint> stack{QPoint(x, y)};
+            mark[size_t(y) * w + x] = 1;
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                ++size;
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = p + d;
+                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h || mark[size_t(q.y()) * w + q.x()]
+                        || !ink(q.x(), q.y()))
+                        continue;
+                    mark[size_t(q.y()) * w + q.x()] = 1;
+                    stack.push_back(q);
+                }
+            }
+            if (size > 40)
+                ++blobs;
+        }
+    return blobs;
+}
+
+} // namespace
+
+class TestMediagenChoice : public QObject {
+    Q_OBJECT
+
+private slots:
+    void familiesJoinThePackWithoutClashes()
+    {
+        std::vector<PackEntry> entries;
+        QString error;
+        QVERIFY2(collectFiles(allFamilies(), &entries, &error), qPrintable(error));
+    }
+
+    void everyPictureAProblemCanAskForExists()
+    {
+        QSet<QString> have;
+        for (const auto &family : allFamilies())
+            for (const MediaFile &f : family->files())
+                have << normalised(f.name);
+        QStringList missing;
+        for (const QString &name : expectedPictures())
+            if (!have.contains(normalised(name)))
+                missing << name;
+        missing.sort();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.mid(0, 20).join(QLatin1Char(' '))));
+        // The empty boxes of the upper panel come from the shell.
+        QVERIFY(have.contains(normalised("obr-pom\\prazdny.jpg")));
+        QVERIFY(have.contains(normalised("obr-pom\\prazdny_2.jpg")));
+    }
+
+    void spokenTasksAreExactlyTheNamesTheExercisesPlay()
+    {
+        QSet<QString> made;
+        for (const SpokenText &t : spokenTasks()) {
+            QVERIFY2(!t.text.trimmed().isEmpty(), qPrintable(t.name));
+            made << normalised(t.name);
+        }
+        QSet<QString> want;
+        for (const QString &n : expectedSounds())
+            want << normalised(n);
+        QStringList missing;
+        for (const QString &n : want)
+            if (!made.contains(n))
+                missing << n;
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+        // Sounds beyond these only for pattern values a comparison cannot
+        // have (none of them below 0 or above 10).
+        for (const QString &n : made - want)
+            QVERIFY2(n.contains(QRegularExpression(R"(zvuky\\204\\zv[13]_(00|10)\.wav$)")), qPrintable(n));
+        // Every colour is named differently, also at the highest level.
+        QSet<QString> plain, precise;
+        for (int c = 1; c <= kColourCount; ++c) {
+            plain << colourAccusative(c, false);
+            precise << colourAccusative(c, true);
+        }
+        QCOMPARE(plain.size(), kColourCount);
+        QCOMPARE(precise.size(), kColourCount);
+    }
+
+    // Every picture of the family decodes; "k" has the size of its "n"; each
+    // fits the box it is shown in.
+    void picturesDecodeAndFitTheirBoxes()
+    {
+        const auto family = makeChoicePictureFamily();
+        const QHash<QString, MediaFile> files = filesOf(*family);
+        QHash<QString, QSize> sizes;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            const QImage img = decoded(it.value());
+            QVERIFY2(!img.isNull(), qPrintable(it.key()));
+            sizes.insert(it.key(), img.size());
+        }
+        struct Box {
+            const char *pattern;
+            int maxW, maxH;
+        };
+        const Box boxes[] = {
+            {R"(obr\\101\\(obr|pikt)\d{3}[nk]\.jpg)", 250, 172},
+            {R"(obr\\102\\past\d{3}[nk]\.jpg)", 250, 172},
+            {R"(obr\\108\\obr\d\d_\d[nk]\.jpg)", 340, 172},
+            {R"(obr\\111\\poc\d\d_\d\d[nk]\.jpg)", 250, 172},
+            {R"(obr\\201\\(cervene\\)?cisl\d{3}[nk]\.jpg)", 128, 172},   // the number row's narrow cells
+            {R"(obr\\201\\male\\cisl\d{3}[nk]\.jpg)", 120, 120},
+            {R"(obr\\101\\(obr|pikt)\d{3}d\.jpg)", 217, 160},
+            {R"(obr\\102\\vzor\d(_\d\d)?d\.jpg)", 217, 160},
+            {R"(obr\\111\\poc\d\d_\d{1,2}d\.jpg)", 217, 160},
+            {R"(obr\\201\\(cervene\\)?cisl\d{3}d\.jpg)", 216, 160},     // the empty answer box it replaces
+            {R"(obr\\201\\male\\cisl\d{3}d\.jpg)", 115, 160},           // the number row's display boxes
+            {R"(obr\\201\\(mensi|vetsi|rovnase|nerovna|plus|minus)\.jpg|obr\\rovnase\.jpg)", 75, 160},
+            {R"(obr\\108\\obr\d\d_\dd\.jpg)", 217, 160},
+            {R"(obr\\prazdny6\.jpg)", 217, 160},
+        };
+        int checked = 0;
+        for (auto it = sizes.cbegin(); it != sizes.cend(); ++it) {
+            const QString &name = it.key();
+            bool matched = false;
+            for (const Box &b : boxes)
+                if (QRegularExpression(QStringLiteral("^") + QLatin1String(b.pattern) + "$").match(name).hasMatch()) {
+                    matched = true;
+                    QVERIFY2(it->width() <= b.maxW && it->height() <= b.maxH,
+                             qPrintable(QStringLiteral("%1 is %2 x %3").arg(name).arg(it->width()).arg(it->height())));
+                }
+            QVERIFY2(matched, qPrintable(name + " has no box"));
+            if (name.endsWith(QLatin1String("k.jpg"))) {
+                const QString normal = name.left(name.size() - 5) + "n.jpg";
+                QVERIFY2(sizes.contains(normal), qPrintable(name));
+                QCOMPARE(*it, sizes.value(normal));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 1200);
+        // Four sizes of a set stand side by side in the upper panel and grow.
+        for (int k : {1, 35, 69}) {
+            int row = 0, lastDisplay = 0, lastTile = 0;
+            for (int v = 1; v <= 4; ++v) {
+                const QString stem = normalised("obr\\108\\obr" + padded(k, 2) + "_" + QString::number(v));
+                const int display = sizes.value(stem + "d.jpg").width(), tileWidth = sizes.value(stem + "n.jpg").width();
+                QVERIFY2(display > lastDisplay && tileWidth > lastTile, qPrintable(stem));
+                lastDisplay = display;
+                lastTile = tileWidth;
+                row += display;
+            }
+            QVERIFY(row <= 734);
+        }
+        // A run of five one-digit numbers and a ten with 23-pixel gaps,
+        // starting 10 pixels in, fits the upper panel.
+        const int run = 10 + 5 * sizes.value(normalised("obr\\201\\cisl005d.jpg")).width()
+            + sizes.value(normalised("obr\\201\\cisl010d.jpg")).width() + 5 * 23;
+        QVERIFY2(run <= 744, qPrintable(QString::number(run)));
+    }
+
+    void quantitiesShowExactlyTheirCount()
+    {
+        // Kind 12 is a solid star: each one is one blob.
+        for (Look look : {Look::Normal, Look::Highlighted, Look::Display})
+            for (int count = 0; count <= 10; ++count) {
+                const QImage img = countPicture(12, count, look);
+                const QRect tray = img.rect().adjusted(14, 14, -14, -14);
+                QCOMPARE(blobCount(img.copy(tray), QColor(250, 244, 226)), count);
+            }
+        // Different counts and kinds are different pictures.
+        QVERIFY(countPicture(3, 4, Look::Normal) != countPicture(3, 5, Look::Normal));
+        QVERIFY(countPicture(3, 4, Look::Normal) != countPicture(4, 4, Look::Normal));
+    }
+
+    void objectsAreDistinctAndPictogramsOneColoured()
+    {
+        QSet<QString> glyphs;
+        for (int n = 1; n <= kObjectCount; ++n) {
+            glyphs << objectGlyph(n);
+            QVERIFY2(!sprite(objectGlyph(n)).isNull(), qPrintable(QString::number(n)));
+        }
+        QCOMPARE(glyphs.size(), kObjectCount);
+        QSet<int> sets;
+        for (int k = 1; k <= kSizeSetCount; ++k)
+            sets << sizeSetObject(k);
+        QCOMPARE(sets.size(), kSizeSetCount);
+        QSet<QString> kinds;
+        for (int k = 1; k <= kCountKinds; ++k) {
+            kinds << countKindGlyph(k);
+            QVERIFY(!sprite(countKindGlyph(k)).isNull());
+        }
+        QCOMPARE(kinds.size(), kCountKinds);
+
+        // The red apple: warm pixels in the picture, none in the pictogram.
+        auto warm = [](const QImage &img) {
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QRgb c = img.pixel(x, y);
+                    n += qRed(c) > qBlue(c) + 80 && qRed(c) > qGreen(c) + 60;
+                }
+            return n;
+        };
+        int apple = 1;
+        while (apple < kObjectCount && objectGlyph(apple) != QString::fromUtf8("🍎"))
+            ++apple;
+        QCOMPARE(objectGlyph(apple), QString::fromUtf8("🍎"));
+        QVERIFY(warm(objectPicture(apple, false, Look::Normal)) > 1000);
+        QCOMPARE(warm(objectPicture(apple, true, Look::Normal)), 0);
+        QCOMPARE(warm(objectPicture(apple, true, Look::Display)), 0);
+    }
+
+    void numeralsAreLargeAndInTheirColour()
+    {
+        auto inkBox = [](const QImage &img, bool red) {
+            QRect box;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QRgb c = img.pixel(x, y);
+                    const bool ink = red ? qRed(c) > 150 && qGreen(c) < 90 : qBlue(c) > 120 && qRed(c) < 90;
+                    if (ink)
+                        box |= QRect(x, y, 1, 1);
+                }
+            return box;
+        };
+        // As large as the card allows: filling most of its height, or for
+        // long numbers most of its width.
+        auto large = [&](const QImage &img, bool red) {
+            const QRect box = inkBox(img, red);
+            return box.height() >= img.height() * 55 / 100 || box.width() >= img.width() * 75 / 100;
+        };
+        for (int n : {0, 7, 42, 100})
+            for (Look look : {Look::Normal, Look::Highlighted, Look::Display}) {
+                const QString what = QStringLiteral("%1 %2").arg(n).arg(lookLetter(look));
+                QVERIFY2(large(numberPicture(NumberStyle::Large, n, look), false), qPrintable(what));
+                QVERIFY2(large(numberPicture(NumberStyle::Small, n, look), false), qPrintable(what));
+                const QImage red = numberPicture(NumberStyle::Red, n, look);
+                QVERIFY2(large(red, true), qPrintable(what));
+                QVERIFY(inkBox(red, false).isEmpty());
+            }
+        // Each number has its own picture.
+        QSet<QByteArray> seen;
+        for (int n = 0; n <= 100; ++n) {
+            const QImage img = numberPicture(NumberStyle::Large, n, Look::Normal);
+            seen << QByteArray(reinterpret_cast<const char *>(img.constBits()), img.sizeInBytes());
+        }
+        QCOMPARE(seen.size(), 101);
+    }
+
+    // Pictures made on two threads at once, in different orders, are the
+    // bytes one thread makes.
+    void picturesDoNotDependOnTheThread()
+    {
+        const auto family = makeChoicePictureFamily();
+        std::vector<MediaFile> sample;
+        const std::vector<MediaFile> all = family->files();
+        for (size_t i = 0; i < all.size(); i += 37)
+            sample.push_back(all[i]);
+        std::vector<QByteArray> first(sample.size()), second(sample.size()), serial(sample.size());
+        std::thread a([&] {
+            for (size_t i = 0; i < sample.size(); ++i)
+                first[i] = sample[i].make();
+        });
+        std::thread b([&] {
+            for (size_t i = sample.size(); i-- > 0;)
+                second[i] = sample[i].make();
+        });
+        a.join();
+        b.join();
+        for (size_t i = 0; i < sample.size(); ++i)
+            serial[i] = sample[i].make();
+        for (size_t i = 0; i < sample.size(); ++i) {
+            QVERIFY2(first[i] == serial[i], qPrintable(sample[i].name));
+            QVERIFY2(second[i] == serial[i], qPrintable(sample[i].name));
+        }
+    }
+
+    void spokenTasksAreAudible()
+    {
+        const auto family = makeChoiceSpeechFamily();
+        const QHash<QString, MediaFile> files = filesOf(*family);
+        for (const char *name : {"zvuky\\102\\zv010_2.wav", "zvuky\\108\\zv3_2-6.wav", "zvuky\\111\\zv2-1.wav",
+                                 "zvuky\\202\\zv00.wav", "zvuky\\204\\zv1_07.wav"}) {
+            QVERIFY2(files.contains(QLatin1String(name)), name);
+            const QByteArray wav = files.value(QLatin1String(name)).make();
+            QVERIFY2(wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE", name);
+            const int data = wav.indexOf("data");
+            QVERIFY(data > 0);
+            const auto *samples = reinterpret_cast<const qint16 *>(wav.constData() + data + 8);
+            const int count = (wav.size() - data - 8) / 2;
+            double energy = 0;
+            for (int i = 0; i < count; ++i)
+                energy += double(samples[i]) * samples[i];
+            // Longer than half a second and clearly louder than silence.
+            QVERIFY2(count > 8000, name);
+            QVERIFY2(std::sqrt(energy / count) > 1000, name);
+        }
+    }
+};
+
+QTEST_MAIN(TestMediagenChoice)
+#include "test_mediagen_choice.moc"

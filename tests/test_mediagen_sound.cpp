@@ -1,0 +1,425 @@
+// The generated speech, effect sounds, animations and help page: every file
+// the program asks for exists and is a sound or animation it can play.
+#include "family.h"
+#include "gif.h"
+#include "wav.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QMap>
+#include <QSet>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <QtTest>
+#include <algorithm>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The exercise catalog as the program's menus define it: TaskId, number of
+// subtasks, highest level and the number of recorded prompt wordings.
+struct CatalogRow {
+    int task, subtasks, maxLevel, prompts;
+};
+const CatalogRow kCatalog[] = {
+    {101, 4, 1, 4}, {102, 1, 3, 3}, {103, 1, 2, 4}, {104, 1, 2, 4}, {105, 1, 2, 4}, {106, 1, 2, 4},
+    {107, 2, 2, 4}, {108, 2, 1, 1}, {109, 2, 1, 1}, {110, 1, 5, 4}, {111, 1, 3, 1}, {112, 2, 3, 5},
+    {201, 1, 3, 2}, {202, 4, 3, 3}, {203, 1, 3, 3}, {204, 3, 3, 1}, {205, 1, 3, 1}, {206, 2, 3, 2},
+    {207, 3, 3, 2}, {208, 2, 3, 1}, {301, 3, 3, 3}, {302, 4, 3, 4}, {303, 2, 3, 4}, {304, 4, 3, 2},
+    {305, 4, 7, 4}, {306, 2, 7, 4}, {307, 2, 3, 3}, {308, 2, 3, 1}, {309, 2, 7, 4}, {310, 1, 7, 3},
+    {311, 2, 3, 3}, {401, 3, 3, 2}, {402, 1, 1, 1}, {403, 1, 1, 1}, {404, 1, 1, 1}, {405, 2, 1, 2},
+    {406, 1, 2, 1}, {407, 2, 1, 2}, {408, 1, 1, 1}, {409, 1, 1, 1}, {410, 1, 2, 0}, {411, 2, 2, 1},
+    {412, 1, 1, 1},
+};
+
+// Which recording variant the prompt of a subtask plays.
+int promptVariant(int task, int subtask)
+{
+    switch (task) {
+    case 101: case 302: return subtask <= 2 ? 1 : 2;
+    case 102: case 107: case 202: case 206: case 207: case 301: case 401: return subtask;
+    case 304: return (subtask - 1) / 2 + 1;
+    default: return 1;
+    }
+}
+
+QString pad3(int n) { return QString::number(n).rightJustified(3, u'0'); }
+
+// Every prompt name the problem cycle and the puzzle can ask for.
+QSet<QString> expectedPromptNames()
+{
+    QSet<QString> names;
+    for (const CatalogRow &row : kCatalog)
+        for (int s = 1; s <= row.subtasks; ++s)
+            for (int m = 1; m <= row.prompts; ++m)
+                names.insert(u"Zvuky\\%1\\uv%1_%2-%3.wav"_s.arg(pad3(row.task))
+                                 .arg(promptVariant(row.task, s)).arg(m));
+    // The puzzle (410) announces its picture: level 1 groups 1..3, level 2 pictures 1..2.
+    for (int n = 1; n <= 3; ++n)
+        names.insert(u"Zvuky\\410\\uv410_1-%1.wav"_s.arg(n));
+    for (int n = 1; n <= 2; ++n)
+        names.insert(u"Zvuky\\410\\uv410_2-%1.wav"_s.arg(n));
+    return names;
+}
+
+struct WavInfo {
+    QString error;           // empty when the file is a valid 16-bit mono PCM WAV
+    int sampleRate = 0;
+    double seconds = 0;
+    int peak = 0;            // largest absolute sample
+    double clippedShare = 0; // share of samples at full scale
+};
+
+// An independent reader of the RIFF chunks (not the generator's writer).
+WavInfo readWav(const QByteArray &b)
+{
+    WavInfo info;
+    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return {u"no RIFF/WAVE header"_s};
+    if (u32(4) != quint32(b.size() - 8))
+        return {u"RIFF size %1 does not match file size %2"_s.arg(u32(4)).arg(b.size())};
+    int at = 12;
+    bool haveFmt = false;
+    while (at + 8 <= b.size()) {
+        const QByteArray id = b.mid(at, 4);
+        const quint32 len = u32(at + 4);
+        if (at + 8 + qint64(len) > b.size())
+            return {u"chunk %1 runs past the end"_s.arg(QString::fromLatin1(id))};
+        if (id == "fmt ") {
+            if (len < 16 || u16(at + 8) != 1 || u16(at + 10) != 1 || u16(at + 22) != 16)
+                return {u"not 16-bit mono PCM"_s};
+            info.sampleRate = int(u32(at + 12));
+            if (u32(at + 16) != quint32(info.sampleRate) * 2 || u16(at + 20) != 2)
+                return {u"inconsistent byte rate or block align"_s};
+            haveFmt = true;
+        } else if (id == "data") {
+            if (!haveFmt)
+                return {u"data before fmt"_s};
+            const int n = int(len / 2);
+            int clipped = 0;
+            for (int i = 0; i < n; ++i) {
+                const int v = std::abs(int(qFromLittleEndian<qint16>(b.constData() + at + 8 + 2 * i)));
+                info.peak = std::max(info.peak, v);
+                clipped += v >= 32767;
+            }
+            info.seconds = double(n) / info.sampleRate;
+            info.clippedShare = n ? double(clipped) / n : 0;
+            return info;
+        }
+        at += 8 + int(len) + int(len & 1);
+    }
+    return {u"no data chunk"_s};
+}
+
+struct GifInfo {
+    bool valid = false;
+    QSize size;
+    int frames = 0;
+    int distinctFrames = 0;
+    int loopCount = 0;
+    double minOpaqueShare = 1; // smallest share of visible pixels over the frames
+};
+
+GifInfo readGif(const QByteArray &bytes)
+{
+    GifInfo info;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "gif");
+    if (!reader.canRead())
+        return info;
+    info.valid = true;
+    info.size = reader.size();
+    info.loopCount = reader.loopCount();
+    QList<QImage> seen;
+    for (QImage img = reader.read(); !img.isNull(); img = reader.read()) {
+        ++info.frames;
+        img = img.convertToFormat(QImage::Format_ARGB32);
+        if (std::none_of(seen.begin(), seen.end(), [&](const QImage &s) { return s == img; }))
+            seen.append(img);
+        qint64 opaque = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                opaque += qAlpha(img.pixel(x, y)) > 0;
+        info.minOpaqueShare = std::min(info.minOpaqueShare, double(opaque) / (img.width() * img.height()));
+    }
+    info.distinctFrames = int(seen.size());
+    return info;
+}
+
+} // namespace
+
+class TestMediagenSound : public QObject {
+    Q_OBJECT
+
+    QMap<QString, QByteArray> m_sounds;      // every file of the sound family
+    QMap<QString, QByteArray> m_animations;
+    QMap<QString, QByteArray> m_help;
+    std::vector<mediagen::MediaFile> m_soundFiles;
+    std::vector<mediagen::MediaFile> m_animationFiles;
+
+    static QMap<QString, QByteArray> makeAll(const std::vector<mediagen::MediaFile> &files)
+    {
+        QMap<QString, QByteArray> out;
+        for (const mediagen::MediaFile &f : files) {
+            if (out.contains(f.name))
+                qWarning("duplicate name %s", qPrintable(f.name));
+            out.insert(f.name, f.make());
+        }
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_soundFiles = mediagen::makeSoundFamily()->files();
+        m_sounds = makeAll(m_soundFiles);
+        m_animationFiles = mediagen::makeAnimationFamily()->files();
+        m_animations = makeAll(m_animationFiles);
+        m_help = makeAll(mediagen::makeHelpFamily()->files());
+        QVERIFY(!m_sounds.isEmpty());
+        QCOMPARE(int(m_sounds.size()), int(m_soundFiles.size())); // no name twice
+    }
+
+    // The prompt names produced are exactly those the prompt rule asks for:
+    // none missing (silence in an exercise), none that no rule ever plays.
+    void promptNamesMatchTheCatalog()
+    {
+        const QSet<QString> expected = expectedPromptNames();
+        QSet<QString> produced;
+        for (const QString &name : m_sounds.keys())
+            if (name.startsWith(u"Zvuky\\"_s) && name.section(u'\\', 2).startsWith(u"uv"_s))
+                produced.insert(name);
+        QStringList missing = QSet<QString>(expected).subtract(produced).values();
+        QStringList extra = QSet<QString>(produced).subtract(expected).values();
+        missing.sort();
+        extra.sort();
+        QVERIFY2(missing.isEmpty(), qPrintable(u"missing: "_s + missing.join(u", "_s)));
+        QVERIFY2(extra.isEmpty(), qPrintable(u"never played: "_s + extra.join(u", "_s)));
+        // Spot checks of the rule: 304 subtask 3 speaks variant 2; 410 has no
+        // problem-cycle prompt of its own.
+        QVERIFY(expected.contains(u"Zvuky\\304\\uv304_2-2.wav"_s));
+        QVERIFY(!expected.contains(u"Zvuky\\304\\uv304_3-1.wav"_s));
+        QVERIFY(!expected.contains(u"Zvuky\\410\\uv410_1-4.wav"_s));
+    }
+
+    // The effects and the alert chime under the names the screens play.
+    void effectsAndRewardSoundsExist()
+    {
+        for (const char *stem : {"klik1", "klik2", "zpet", "pokladna", "penize", "cihly", "poloz",
+                                 "blud", "ding"}) {
+            const QString name = u"zvuky\\"_s + QLatin1String(stem) + u".wav"_s;
+            QVERIFY2(m_sounds.contains(name), qPrintable(name));
+        }
+        int praise = 0, reprimand = 0;
+        for (const QString &name : m_sounds.keys()) {
+            const bool isPraise = name.startsWith(u"zvuky\\spravne\\"_s);
+            const bool isReprimand = name.startsWith(u"zvuky\\spatne\\"_s);
+            if (!isPraise && !isReprimand)
+                continue;
+            praise += isPraise;
+            reprimand += isReprimand;
+            // The settings list shows the name without ".wav" and stores it as
+            // an INI key: plain lower-case ASCII letters only.
+            const QString stem = name.section(u'\\', 2);
+            QVERIFY2(stem.endsWith(u".wav"_s), qPrintable(name));
+            const QString bare = stem.chopped(4);
+            QVERIFY2(!bare.isEmpty() && std::all_of(bare.begin(), bare.end(), [](QChar c) {
+                         return c >= u'a' && c <= u'z';
+                     }), qPrintable(name));
+        }
+        QVERIFY2(praise >= 6, qPrintable(QString::number(praise)));
+        QVERIFY2(reprimand >= 4, qPrintable(QString::number(reprimand)));
+    }
+
+    // Every sound is a valid WAV, audible, unclipped and of a sensible length.
+    void everyWavIsPlayable()
+    {
+        for (auto it = m_sounds.cbegin(); it != m_sounds.cend(); ++it) {
+            const WavInfo w = readWav(it.value());
+            const QString what = it.key() + u": "_s;
+            QVERIFY2(w.error.isEmpty(), qPrintable(what + w.error));
+            QVERIFY2(w.sampleRate >= 8000 && w.sampleRate <= 48000, qPrintable(what + u"rate"_s));
+            QVERIFY2(w.peak > 6000, qPrintable(what + u"too quiet, peak %1"_s.arg(w.peak)));
+            QVERIFY2(w.clippedShare < 0.001, qPrintable(what + u"clipped"_s));
+            const bool spoken = it.key().contains(u"\\uv"_s) || it.key().contains(u"\\spravne\\"_s)
+                || it.key().contains(u"\\spatne\\"_s);
+            // Speech: at least a word, short enough for a child to follow.
+            // Effects: short, the longest is the register's bell.
+            const double lo = spoken ? 0.4 : 0.04, hi = spoken ? 10.0 : 2.0;
+            QVERIFY2(w.seconds >= lo && w.seconds <= hi,
+                     qPrintable(what + u"%1 s"_s.arg(w.seconds)));
+        }
+    }
+
+    // The build may make files from two threads at once. The speech engine
+    // is one per process: concurrent speaking must give the same recordings
+    // (same length; the engine's pitch flutter varies the samples a little)
+    // as speaking one after another. Effects and animations are exactly
+    // reproducible.
+    void makingFromTwoThreadsGivesTheSameFiles()
+    {
+        std::vector<const mediagen::MediaFile *> picks;
+        for (const mediagen::MediaFile &f : m_soundFiles)
+            if (f.name.contains(u"uv10"_s) || f.name.contains(u"spravne"_s) || f.name.endsWith(u"penize.wav"_s))
+                picks.push_back(&f);
+        for (const mediagen::MediaFile &f : m_animationFiles)
+            if (f.name.contains(u"nulák0"_s) || f.name.endsWith(u"07.GIF"_s))
+                picks.push_back(&f);
+        QVERIFY(picks.size() > 20);
+        std::vector<QByteArray> a(picks.size()), b(picks.size());
+        std::thread t1([&] { for (size_t i = 0; i < picks.size(); ++i) a[i] = picks[i]->make(); });
+        std::thread t2([&] { for (size_t i = picks.size(); i-- > 0;) b[i] = picks[i]->make(); });
+        t1.join();
+        t2.join();
+        for (size_t i = 0; i < picks.size(); ++i) {
+            const QString &name = picks[i]->name;
+            if (!name.contains(u"\\uv"_s) && !name.contains(u"spravne"_s)) {
+                const QByteArray before = m_sounds.value(name, m_animations.value(name));
+                QVERIFY2(!before.isEmpty() && a[i] == before && b[i] == a[i], qPrintable(name));
+                continue;
+            }
+            const WavInfo before = readWav(m_sounds.value(name));
+            for (const QByteArray &again : {a[i], b[i]}) {
+                const WavInfo w = readWav(again);
+                QVERIFY2(w.error.isEmpty(), qPrintable(name + w.error));
+                QCOMPARE(w.sampleRate, before.sampleRate);
+                QVERIFY2(std::abs(w.seconds - before.seconds) < std::max(0.1, 0.03 * before.seconds),
+                         qPrintable(name + u" %1 s instead of %2 s"_s.arg(w.seconds).arg(before.seconds)));
+                QVERIFY2(w.peak > 6000, qPrintable(name));
+            }
+        }
+    }
+
+    void pcmConversionClipsInsteadOfWrapping()
+    {
+        const std::vector<int16_t> pcm = mediagen::toPcm16({2.0f, -3.0f, 0.5f, 0.0f});
+        QCOMPARE(pcm, (std::vector<int16_t>{32767, -32767, 16384, 0}));
+        const WavInfo w = readWav(mediagen::encodeWav(pcm, 11025));
+        QVERIFY2(w.error.isEmpty(), qPrintable(w.error));
+        QCOMPARE(w.sampleRate, 11025);
+        QCOMPARE(w.peak, 32767);
+    }
+
+    // Each animation the screens load: several different frames, looping,
+    // visible, within the size its view is laid out for.
+    void everyAnimationFitsItsView_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("limit");
+        for (int n = 1; n <= 4; ++n)
+            QTest::newRow(qPrintable(u"nulinka%1"_s.arg(n)))
+                << u"obr-pom\\nulinka%1.GIF"_s.arg(n) << QSize(125, 155);
+        for (int n = 1; n <= 30; ++n)
+            QTest::newRow(qPrintable(u"praise%1"_s.arg(n)))
+                << u"obr-pom\\nulák%1.GIF"_s.arg(n, 2, 10, QChar(u'0')) << QSize(177, 162);
+        for (int v = 0; v <= 10; ++v)
+            QTest::newRow(qPrintable(u"number%1"_s.arg(v)))
+                << u"obr-pom\\%1.GIF"_s.arg(v, 2, 10, QChar(u'0')) << QSize(130, 160);
+    }
+
+    void everyAnimationFitsItsView()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, limit);
+        QVERIFY2(m_animations.contains(name), qPrintable(name));
+        const GifInfo g = readGif(m_animations.value(name));
+        QVERIFY(g.valid);
+        QVERIFY2(g.size.width() <= limit.width() && g.size.height() <= limit.height(),
+                 qPrintable(u"%1 x %2"_s.arg(g.size.width()).arg(g.size.height())));
+        QVERIFY2(g.size.width() >= limit.width() * 3 / 4 && g.size.height() >= limit.height() * 3 / 4,
+                 "much smaller than its view");
+        QVERIFY2(g.frames >= 4, qPrintable(QString::number(g.frames)));
+        QVERIFY2(g.distinctFrames >= 3, "hardly moves");
+        QCOMPARE(g.loopCount, -1);            // loops for ever
+        QVERIFY2(g.minOpaqueShare > 0.02, "a frame is (nearly) empty");
+    }
+
+    void praiseAnimationsAreAllDifferent()
+    {
+        QSet<QByteArray> seen;
+        for (auto it = m_animations.cbegin(); it != m_animations.cend(); ++it)
+            if (it.key().contains(u"nulák"_s))
+                seen.insert(it.value());
+        QCOMPARE(int(seen.size()), 30);
+    }
+
+    // The GIF writer keeps colours, transparency, timing and frame count.
+    void gifRoundTripKeepsFramesColoursAndTransparency()
+    {
+        std::vector<mediagen::GifFrame> frames;
+        const QColor colours[3] = {QColor(220, 30, 40), QColor(20, 160, 60), QColor(30, 60, 200)};
+        for (int f = 0; f < 3; ++f) {
+            QImage img(40, 30, QImage::Format_ARGB32);
+            img.fill(Qt::transparent);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 20; ++x)
+                    img.setPixel(x + f * 10, y, colours[f].rgb());
+            // A smooth ramp in the last rows, to make the palette work.
+            for (int x = 0; x < 40; ++x)
+                img.setPixel(x, 29, qRgb(x * 6, 255 - x * 6, 128));
+            frames.push_back({img, 5 + 5 * f});
+        }
+        // A frame of another size is fitted to the first one.
+        frames.push_back({QImage(10, 10, QImage::Format_RGB32), 10});
+        frames.back().image.fill(QColor(250, 250, 0));
+
+        const QByteArray gif = mediagen::encodeGif(frames);
+        QBuffer buffer;
+        buffer.setData(gif);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "gif");
+        QCOMPARE(reader.size(), QSize(40, 30));
+        QCOMPARE(reader.imageCount(), 4);
+        QCOMPARE(reader.loopCount(), -1);
+        for (int f = 0; f < 3; ++f) {
+            const QImage img = reader.read().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(reader.nextImageDelay(), (5 + 5 * f) * 10);
+            const QColor inside = img.pixelColor(f * 10 + 5, 10);
+            QVERIFY2(std::abs(inside.red() - colours[f].red()) <= 8
+                         && std::abs(inside.green() - colours[f].green()) <= 8
+                         && std::abs(inside.blue() - colours[f].blue()) <= 8,
+                     qPrintable(inside.name()));
+            QCOMPARE(qAlpha(img.pixel(f == 0 ? 30 : 0, 10)), 0);   // outside the block
+            const QColor ramp = img.pixelColor(20, 29);
+            QVERIFY(std::abs(ramp.red() - 120) <= 16 && std::abs(ramp.green() - 135) <= 16);
+        }
+        const QImage fitted = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(fitted.size(), QSize(40, 30));
+        QVERIFY(fitted.pixelColor(5, 5).red() > 240 && fitted.pixelColor(5, 5).blue() < 10);
+        QCOMPARE(qAlpha(fitted.pixel(30, 20)), 0);
+
+        QVERIFY(mediagen::encodeGif({}).isEmpty());
+    }
+
+    // The help page is UTF-8 and explains every key of the exercise screen
+    // and every option of the settings screen by its caption.
+    void helpPageCoversKeysAndSettings()
+    {
+        QVERIFY(m_help.contains(u"Help\\Pocty.htm"_s));
+        const QByteArray bytes = m_help.value(u"Help\\Pocty.htm"_s);
+        auto decode = QStringDecoder(QStringDecoder::Utf8);
+        const QString page = decode(bytes);
+        QVERIFY(!decode.hasError());
+        QVERIFY(page.contains(u"charset=\"utf-8\""_s));
+        for (const QString &key : {u"F2"_s, u"F3"_s, u"F4"_s, u"F5"_s, u"F6"_s, u"F7"_s, u"F8"_s,
+                                   u"F9"_s, u"Esc"_s, u"Alt+H"_s, u"Alt+P"_s, u"Enter"_s,
+                                   u"mezerník"_s, u"šipky"_s})
+            QVERIFY2(page.contains(u">"_s + key + u"<"_s), qPrintable(key));
+        for (const QString &caption :
+             {u"Automatický posun kurzoru"_s, u"Posun po"_s, u"Černé pozadí"_s,
+              u"Tlačítka vždy nahoře"_s, u"Změna varianty úkolu po jeho splnění"_s,
+              u"Počítat i s nulou"_s, u"Použít hodnocení s kartičkami"_s, u"Počet bodů"_s,
+              u"Maxim. počet chyb"_s, u"Počet kartiček"_s, u"Pochvaly"_s, u"Použít pochvalu"_s,
+              u"Pokárání"_s, u"Použít Ding místo pokárání"_s})
+            QVERIFY2(page.contains(caption), qPrintable(caption));
+    }
+};
+
+QTEST_MAIN(TestMediagenSound)
+#include "test_mediagen_sound.moc"
