@@ -2,6 +2,8 @@
 // writer that lays the folder out on disk.
 #include "family.h"
 #include "packwriter.h"
+#include "shell_catalog.h"
+#include "engine/catalog.h"
 
 #include "media/cursors.h"
 #include "media/jpeg.h"
@@ -192,6 +194,7 @@ private slots:
     void writerRejectsNamesMadeTwice();
     void serialFamiliesNeverRunTwoMakesAtOnce();
     void fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges();
+    void captionsAgreeWithTheProgramsCatalog();
 
 private:
     QTemporaryDir m_pack;
@@ -472,6 +475,20 @@ void TestMediagen::serialFamiliesNeverRunTwoMakesAtOnce()
 }
 
 QTEST_MAIN(TestMediagen)
+// The generator's caption table writes the menus' INI files and labels; it
+// must offer exactly the levels and subtasks the program plays.
+void TestMediagen::captionsAgreeWithTheProgramsCatalog()
+{
+    QCOMPARE(int(mediagen::exercises().size()), 43);
+    for (const mediagen::ExerciseInfo &e : mediagen::exercises()) {
+        const flumo::CatalogEntry *entry = flumo::findExercise(e.taskId);
+        QVERIFY2(entry, qPrintable(QString::number(e.taskId)));
+        QCOMPARE(e.menuCaption, QString::fromUtf8(entry->caption));
+        QCOMPARE(int(e.levels.size()), entry->maxLevel);
+        QCOMPARE(int(e.subtasks.size()), entry->subtasks);
+    }
+}
+
 #include "test_mediagen.moc"
 
 void TestMediagen::fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges()
