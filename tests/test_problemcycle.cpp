@@ -541,18 +541,6 @@ private slots:
         // Enter again: the same exercise, chosen again, speaks again.
         QTest::keyClick(&intro, Qt::Key_Enter);
         QCOMPARE(f.promptsPlayed(), 2);
-
-        // Group and row keys.
-        QTest::keyClick(&intro, Qt::Key_A);
-        QTest::keyClick(&intro, Qt::Key_2);
-        QCOMPARE(intro.selectedRow(), 2);
-        QTest::keyClick(&intro, Qt::Key_Return);
-        QCOMPARE(f.state.currentTask, 102);
-        QCOMPARE(f.state.currentGroup, 1);
-        // Group B has 8 rows: 9 keeps the row.
-        QTest::keyClick(&intro, Qt::Key_B);
-        QTest::keyClick(&intro, Qt::Key_9);
-        QCOMPARE(intro.selectedRow(), 1);
     }
 };
 

@@ -77,11 +77,39 @@ void Application::connectScreens()
 
     m_intro->setPointers(m_exercise->pointer1(), m_exercise->pointer2());
     m_intro->setExerciseScreen(m_exercise.get());
+    m_intro->setExerciseMenuAction([this] { m_exercise->BuildExerciseMenu(); });
     m_intro->setSettingsAction([this] { m_param->showModal(); });
     m_intro->setCardsAction([this] {
         m_cards->setTag(CardScreen::kViewMode);
         m_cards->showModal();
     });
+
+    // The card screen: the reward showing after the last card of a set, and
+    // the reward games it starts on the exercise screen once it has closed.
+    m_cards->setPointers(m_exercise->pointer1(), m_exercise->pointer2());
+    m_exercise->setRewardModeHandler([this] { m_cards->showModal(CardScreen::kRewardMode); });
+    m_cards->setGameHooks([this](int task) { return m_exercise->canBuild(task); },
+                          [this](int task) {
+                              m_state.currentTask = task;
+                              m_exercise->ZamichUkl1Click();
+                          });
+
+    // The exercise screen's toolbar: back to the task selection screen, the
+    // card collection and the settings.
+    ExerciseScreen::ScreenLinks links;
+    links.selectRow = [this](int row) { m_intro->markRow(row); };
+    links.showIntro = [this] {
+        m_intro->RefreshCardStrip();
+        m_intro->show();
+        m_intro->raise();
+        m_intro->activateWindow();
+    };
+    links.showCards = [this] { m_cards->showModal(CardScreen::kViewMode); };
+    links.showSettings = [this] {
+        m_param->showModal();
+        return ExerciseScreen::SettingsTags{m_param->toolbarTagOnShow(), m_param->zeroTagOnShow()};
+    };
+    m_exercise->setScreenLinks(std::move(links));
 
     // The ending chain: the intro closing closes the exercise screen (shown
     // or not), whose closing leaves the settings file to the settings screen

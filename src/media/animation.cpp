@@ -66,6 +66,20 @@ void GifView::stop()
     m_movie->jumpToFrame(0);
 }
 
+int GifView::stepFrame()
+{
+    if (!isRunning())
+        return 0;
+    if (!m_movie->jumpToNextFrame()) {
+        if (!m_loop)
+            return 0;
+        m_movie->jumpToFrame(0);
+    }
+    repaint();
+    const int delay = m_movie->nextFrameDelay();
+    return delay > 0 ? delay : 100;
+}
+
 bool GifView::isRunning() const
 {
     return m_movie && m_movie->state() == QMovie::Running;

@@ -19,6 +19,11 @@ public:
     void start();
     void stop();             // stops and shows the first frame
     bool isRunning() const;
+    // Steps a running animation by hand while the event loop is blocked
+    // (the animation's own timer cannot fire then): shows the next frame,
+    // the first again after the last when looping, and repaints at once.
+    // Returns the new frame's delay in ms; 0 when not running (no step).
+    int stepFrame();
     int frameCount() const;
     const QString &fileName() const { return m_file; }
 private:

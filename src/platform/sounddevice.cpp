@@ -211,8 +211,10 @@ void SdlSoundDevice::play(bool wait)
     // Sleep without processing events, so no input reaches the program
     // meanwhile. The bound guards against an output that stopped consuming.
     const qint64 deadline = m_clock.tickCount() + m_soundMs + 2000;
-    while (isPlaying() && m_clock.tickCount() < deadline)
+    while (isPlaying() && m_clock.tickCount() < deadline) {
         m_clock.sleep(10);
+        waitTick();
+    }
 }
 
 void SdlSoundDevice::stop()
@@ -312,8 +314,13 @@ void RecordingSoundDevice::play(bool wait)
         QFile file(m_opened);
         if (file.open(QIODevice::ReadOnly)) {
             const qint64 ms = wavDurationMs(file.readAll());
-            if (ms > 0)
-                m_clock->sleep(int(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+            // Slept in steps, with the wait tick after each, as the real
+            // device does.
+            constexpr qint64 kStep = 20;
+            for (qint64 left = ms; left > 0; left -= kStep) {
+                m_clock->sleep(int(std::min(left, kStep)));
+                waitTick();
+            }
         }
     }
 }

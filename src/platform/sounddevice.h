@@ -2,6 +2,7 @@
 // The one sound player of the program, plus a second voice for system sounds
 // (the "Ding"), which never ends the player's sound.
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,21 @@ public:
     virtual bool isPlaying() const = 0;
     // Plays a WAV file on the system voice at once, without waiting.
     virtual void playSystem(const QString &path) = 0;
+
+    // Called every 10 to 40 ms of clock time while a waiting play() blocks,
+    // so a screen can keep an animation moving; it must not process events.
+    // Empty (the default) calls nothing.
+    void setWaitTick(std::function<void()> tick) { m_waitTick = std::move(tick); }
+
+protected:
+    void waitTick() const
+    {
+        if (m_waitTick)
+            m_waitTick();
+    }
+
+private:
+    std::function<void()> m_waitTick;
 };
 
 // SDL2 audio: plays reliably where there is a device and fails cleanly (the

@@ -111,8 +111,7 @@ ExerciseScreen::ExerciseScreen(AppContext &ctx, const DisplayMetrics &display, Q
     setMask(roundedRegion(size(), kCornerEllipse, kCornerEllipse));
     // 12.
     m_ctx.state.currentGroup = m_ctx.state.currentTask / 100;
-    // The exercise menu of that group (BuildExerciseMenu) is built here once
-    // the exercise catalogue and its menus exist.
+    BuildExerciseMenu();
     // 13.
     if (m_ctx.state.currentLevel == 0)
         m_ctx.state.currentLevel = 1;
@@ -238,6 +237,8 @@ void ExerciseScreen::createDesignControls()
     m_timer2 = new TagTimer(QStringLiteral("Timer2"), 100, false, this);
     m_timer3 = new TagTimer(QStringLiteral("Timer3"), 150, true, this);
     connect(m_timer3, &QTimer::timeout, this, &ExerciseScreen::onTimer3);
+    connect(m_timer1, &QTimer::timeout, this, &ExerciseScreen::Timer1Timer);
+    connect(m_timer2, &QTimer::timeout, this, &ExerciseScreen::Timer2Timer);
 
     createToolbar();
 }
@@ -272,6 +273,8 @@ void ExerciseScreen::createToolbar()
     }
     // Only the cards button shows its hint (the score, set with the scoring).
     findChild<PaintBox *>(QStringLiteral("PBtl2"))->setShowHint(true);
+    connectToolbar();
+    createMenus();
 }
 
 QString ExerciseScreen::toolbarPictureName(const PaintBox &box) const
@@ -291,7 +294,8 @@ QString ExerciseScreen::toolbarPictureName(const PaintBox &box) const
         }
     }
     if (name.startsWith(QLatin1String("PBsip")))
-        return folder + (tag % 2 == 1 ? QStringLiteral("sipka1n.Jpg") : QStringLiteral("sipka2n.Jpg"));
+        return folder + (tag % 2 == 1 ? QStringLiteral("sipka1") : QStringLiteral("sipka2"))
+            + (arrowPressed(tag) ? QStringLiteral("k.Jpg") : QStringLiteral("n.Jpg"));
     // The three labels: nothing for the reward games; one picture for all
     // exercises with a single subtask or a single level.
     const EngineState &s = m_ctx.state;

@@ -15,9 +15,11 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace flumo {
@@ -36,6 +38,7 @@ struct SharedPictures {
 };
 
 class ChoiceGenerator;
+struct ChoiceVerdict;
 
 // The screen is the ProblemHost of the generators: everything a generator
 // shows goes through the host methods below.
@@ -90,6 +93,59 @@ public:
 
     // The picture a toolbar box shows now ("" for none).
     QString toolbarPictureName(const PaintBox &box) const;
+
+    // --- Toolbar and navigation (toolbar.cpp) ---
+
+    // The strip's buttons by tag: 1 back to the task selection screen,
+    // 2 card collection (only while UseCards), 3 settings, 4 new problem,
+    // 5 help, 6 repeat the last prompt. Other tags do nothing.
+    void PBtl1Click(int tag);
+    // Switches to exercise `item` (1..12: the position in the current group,
+    // the Tag of a Menu1 item) with subtask 1 and builds a Problem. An item
+    // outside the group or one whose exercise cannot be built does nothing.
+    void SelectExercise(int item);
+    // One step to the neighbouring subtask / level (delta -1 or +1) and a
+    // new Problem; a step past the first or last one does nothing.
+    void stepSubtask(int delta);
+    void stepLevel(int delta);
+    // Refills Menu1 for CurrentGroup and checks CurrentTask's item.
+    void BuildExerciseMenu();
+    // ExerciseMenuIndex (the position 1..12 of the current exercise in its
+    // group) and GroupExerciseCount, both as of the last BuildExerciseMenu
+    // or SelectExercise.
+    int exerciseMenuIndex() const;
+    int groupExerciseCount() const { return m_groupExerciseCount; }
+
+    // The other screens, reached through what the application wires here.
+    // Each may stay empty (the action then only does its own part).
+    struct SettingsTags {
+        int toolbarOnTop = 0;       // TlacNahore1's state when shown (1 checked)
+        int countWithZero = 0;      // SNulou1's state when shown
+    };
+    struct ScreenLinks {
+        // SelectedRow of the task selection screen := row (1..12).
+        std::function<void(int row)> selectRow;
+        // Refreshes the task selection screen's card strip and shows it.
+        std::function<void()> showIntro;
+        // The card screen in ViewMode, modal; returns when it closed.
+        std::function<void()> showCards;
+        // The settings screen, modal; returns the tags recorded on showing.
+        std::function<SettingsTags()> showSettings;
+    };
+    void setScreenLinks(ScreenLinks links) { m_links = std::move(links); }
+
+    // The popup menus (owned by this screen); 1-based items as in the
+    // design: Menu1 12 items, MenuPodUkl1 4, MenuUrovni1 7.
+    QMenu *exerciseMenu() const { return m_menu1; }
+    QMenu *subtaskMenu() const { return m_menuPodUkl1; }
+    QMenu *levelMenu() const { return m_menuUrovni1; }
+    // Where a label box's popup opens, in global coordinates (tag 1 PBuk1,
+    // 2 PBvar1, 3 PBurov1).
+    QPoint popupPoint(int labelTag) const;
+    // Choices of the three menus (the item's Tag).
+    void N11Click(int item);
+    void N1podukol1Click(int item);
+    void N1uroven1Click(int item);
 
     // --- Problem cycle (problemcycle.cpp) ---
 
@@ -149,6 +205,95 @@ public:
     QString signPictureName() const;
     QString answerPictureName() const;
     void ArrangePatternRow();
+
+    // --- Answer input (answerinput.cpp) and evaluation (evaluation.cpp) ---
+
+    // Virtual-key codes of the keys the screen acts on.
+    enum KeyCode : int {
+        KeyEnter = 13, KeyEsc = 27, KeySpace = 32,
+        KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40,
+        KeyH = 72, KeyP = 80,
+        KeyF2 = 113, KeyF3, KeyF4, KeyF5, KeyF6, KeyF7, KeyF8, KeyF9,
+    };
+    // Where an Enter comes from: a real key, a tile click handed on as
+    // Enter, or a click on the picture box PB0.
+    enum class InputSource { Keyboard, Tile, Picture };
+
+    // FormKeyUp: the release of key (a KeyCode or another virtual-key code)
+    // with the modifiers held; sourceTile: the clicked tile of a Tile source.
+    // Ignored while Timer1 (the praise pause) runs.
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   InputSource source = InputSource::Keyboard, int sourceTile = 0);
+    // PaintBox1Click: a click on Tile n.
+    void tileClicked(int n);
+    // Timer2Timer: one tick of the automatic cursor movement.
+    void Timer2Timer();
+
+    // Input of the colouring (411, 502) and the maze (412), answered by
+    // their games once they exist. A hook returns true when it consumed the
+    // key; it may change key (the colouring turns Enter into Space). While a
+    // hook is empty the key is traced ("input-unhandled"): the colouring's
+    // keys then act as ordinary cursor keys, the maze's do nothing.
+    // tile: the clicked tile for InputSource::Tile, else 0.
+    using KeyHook = std::function<bool(int &key, InputSource source, int tile)>;
+    void setColouringKeyHook(KeyHook hook) { m_colouringKeyHook = std::move(hook); }
+    void setMazeKeyHook(KeyHook hook) { m_mazeKeyHook = std::move(hook); }
+
+    // A family generator with an answer rule of its own also derives from
+    // this; EvaluateAnswer asks it instead of comparing with TargetTile.
+    class AnswerRule {
+    public:
+        virtual ~AnswerRule() = default;
+        // The verdict on tile `selected` (1-based), asked before
+        // AnswersGiven counts it; it may recompute TargetTile and do the
+        // family's intermediate and right-step drawing.
+        virtual bool judgeAnswer(Problem &problem, int selected) = 0;
+    };
+
+    // EvaluateAnswer: judges the answer on SelectedTile.
+    void EvaluateAnswer();
+    // ProblemSolved: the problem is complete (tiles hidden, point counted,
+    // praise pause started, or a silent 2000 ms and AfterSolved).
+    void ProblemSolved();
+    // Timer1Timer: the end of the praise pause.
+    void Timer1Timer();
+    // AfterSolved: card accounting, subtask step, next problem.
+    void AfterSolved();
+    // Starts a random ticked praise (right) or reprimand sound, not waiting;
+    // silence when the list has no ticked item or praise is off.
+    void PlayVerdictSound(bool right);
+    // The score text of the cards button PBtl2.
+    void UpdateScoreHint();
+    // The one call that shows the card screen in RewardMode (modal) when the
+    // last card of a set is won. Unset: traced ("reward-mode wired=0") only.
+    void setRewardModeHandler(std::function<void()> handler) { m_rewardModeHandler = std::move(handler); }
+
+    PaintBox *cardsButton() const;      // PBtl2
+    Panel *praisePanel() const { return m_panelGifu1; }
+    GifView *praiseAnimation() const { return m_rxGifAnimator1; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    // The cursor step of one cursor key on the tile grid; 0 for a key that
+    // is not a cursor key.
+    int cursorTarget(int key, int from) const;
+    // Redraws old (normal) and the tile now selected (highlighted, tag set).
+    void moveCursorLook(int old);
+    void wrongTileClicked();
+    void applyRightStep(const ChoiceVerdict &verdict);
+    // The tick run while a waiting sound blocks the thread: the prompt
+    // animation steps on without input being processed.
+    void animatePromptTick();
+
+    KeyHook m_colouringKeyHook;
+    KeyHook m_mazeKeyHook;
+    std::function<void()> m_rewardModeHandler;
+    int m_altChordKey = 0;              // a key pressed together with Alt, until released
+    qint64 m_promptFrameAt = 0;         // platform clock of the prompt animation's last frame
+    int m_promptFrameDelay = 0;         // ms that frame stays
 
 signals:
     // Emitted from the close event, after Timer2 stopped.
@@ -249,6 +394,24 @@ private:
     qint64 m_lastCursorMove = 0;
     std::vector<MenuItemModel> m_levelMenu;     // MenuUrovni1 as last read
     std::vector<MenuItemModel> m_subtaskMenu;   // MenuPodUkl1 as last read
+
+    // Toolbar and navigation (toolbar.cpp).
+    void createMenus();
+    void connectToolbar();
+    void toolbarBoxPressed(PaintBox *box);
+    void toolbarBoxReleased(PaintBox *box);
+    void toolbarBoxClicked(PaintBox *box);
+    // Whether arrow tag (1..6) can step now / shows its pressed look.
+    bool arrowStepPossible(int arrowTag) const;
+    bool arrowPressed(int arrowTag) const;
+    void fillCaptionMenu(QMenu *menu, const std::vector<MenuItemModel> &items);
+    ScreenLinks m_links;
+    QMenu *m_menu1 = nullptr;               // owned by this screen
+    QMenu *m_menuPodUkl1 = nullptr;
+    QMenu *m_menuUrovni1 = nullptr;
+    int m_menuGroup = 0;                    // the group Menu1 was filled for
+    int m_groupExerciseCount = 0;           // GroupExerciseCount (Menu1's tag)
+    std::array<bool, 7> m_arrowPressed{};   // by arrow tag 1..6: pressed look shown
 };
 
 } // namespace flumo

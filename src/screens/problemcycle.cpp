@@ -116,6 +116,7 @@ void ExerciseScreen::connectTile(PaintBox *box)
 {
     connect(box, &PaintBox::pointerMoved, this,
             [this](PaintBox *self, QPoint, Qt::KeyboardModifiers) { tilePointerMoved(self->hint().toInt()); });
+    connect(box, &PaintBox::clicked, this, [this](PaintBox *self) { tileClicked(self->hint().toInt()); });
 }
 
 void ExerciseScreen::applyTilePlan(const TilePlan &plan)
@@ -303,8 +304,16 @@ void ExerciseScreen::speakPrompt()
         m_gifAnimZac1->raise();
         m_gifAnimZac1->show();
     }
-    if (opened && s.currentTask != 405)
+    if (opened && s.currentTask != 405) {
+        // The waiting play blocks the event loop; its tick keeps the
+        // animation moving, frame by frame, without letting input in.
+        m_gifAnimZac1->repaint();
+        m_promptFrameAt = m_ctx.platform.clock.tickCount();
+        m_promptFrameDelay = 100;
+        m_soundPlayer.device().setWaitTick([this] { animatePromptTick(); });
         m_soundPlayer.playOpened(true);   // blocks through the platform clock
+        m_soundPlayer.device().setWaitTick({});
+    }
     m_gifAnimZac1->stop();
     m_gifAnimZac1->hide();
     m_soundPlayer.setLastSoundName(plan.soundFile);

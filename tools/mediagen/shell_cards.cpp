@@ -245,7 +245,7 @@ QImage cardBackground()
     // Tray behind the 3 × 3 grid of cards (25..400, 116..521).
     p.setPen(QPen(QColor(255, 255, 255), 2));
     p.setBrush(QColor(255, 255, 255, 120));
-    p.drawRoundedRect(QRectF(15, 106, 395, 425), 16, 16);
+    p.drawRoundedRect(QRectF(15, 106, 415, 415), 16, 16);
     // Tray behind the previews (441..575, 54..394) with its heading.
     p.drawRoundedRect(QRectF(433, 20, 146, 382), 14, 14);
     fitText(p, QRect(438, 24, 94, 26), QString::fromUtf8("Obrázky"), QColor(120, 70, 40), 15, 10,

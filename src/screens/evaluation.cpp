@@ -1,0 +1,197 @@
+// Answer evaluation on the exercise screen: the verdict with its sounds,
+// the scoring, the end of a solved problem with the praise pause, the card
+// accounting and the score text of the cards button. The rules that are
+// free of widgets live in engine/scoring; this file times them.
+#include "engine/catalog.h"
+#include "engine/scoring.h"
+#include "exercises/choice.h"
+#include "media/animation.h"
+#include "platform/trace.h"
+#include "screens/exercisescreen.h"
+#include "screens/paintbox.h"
+#include <QCoreApplication>
+
+namespace flumo {
+
+namespace {
+
+constexpr int kPraiselessWaitMs = 2000;
+constexpr int kAfterPraiseWaitMs = 50;
+constexpr int kBeforeNextWaitMs = 250;
+constexpr int kFirstGame = 400;
+constexpr int kWallGame = 401;
+constexpr int kVerdictShown = 308;   // shows its verdict sign in the answer box
+
+// Exercises whose answer is judged by the common frame alone: right when
+// SelectedTile is TargetTile, nothing drawn for a right step.
+bool commonFrameOnly(int task)
+{
+    switch (task) {
+    case 101: case 102: case 103: case 104: case 105: case 106: case 108: case 110: case 111:
+    case 202: case 203: case 206: case 207:
+    case 302: case 304: case 308:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+PaintBox *ExerciseScreen::cardsButton() const
+{
+    return findChild<PaintBox *>(QStringLiteral("PBtl2"));
+}
+
+void ExerciseScreen::EvaluateAnswer()
+{
+    EngineState &s = m_ctx.state;
+    Problem &p = m_problem;
+    const int task = s.currentTask;
+    p.freshProblem = false;
+    m_timer2->setEnabled(false);
+
+    // The families with their own steps (own handling, intermediate
+    // actions, right-step drawings) answer here once they exist; until then
+    // their answers are not judged at all rather than judged wrongly.
+    ChoiceVerdict verdict;
+    if (auto *c = dynamic_cast<ChoiceGenerator *>(m_generator.get())) {
+        verdict = c->judge(p, p.selectedTile);
+    } else if (auto *rule = dynamic_cast<AnswerRule *>(m_generator.get())) {
+        verdict.right = rule->judgeAnswer(p, p.selectedTile);
+    } else if (commonFrameOnly(task)) {
+        verdict.right = p.selectedTile == p.targetTile;
+    } else {
+        trace("answer-unhandled", {{"task", QString::number(task)}, {"tile", QString::number(p.selectedTile)}});
+        UpdateScoreHint();
+        return;
+    }
+
+    const auto traceAnswer = [&](bool right) {
+        trace("answer", {{"tile", QString::number(p.selectedTile)},
+                         {"verdict", right ? QStringLiteral("right") : QStringLiteral("wrong")},
+                         {"given", QString::number(p.answersGiven)},
+                         {"needed", QString::number(p.answersNeeded)}});
+    };
+    const bool autoAdvance = m_ctx.settings.autoAdvance();
+    if (!verdict.right) {
+        traceAnswer(false);
+        // 404's "nothing paid yet" comes with the paying game.
+        const bool quiet = isQuietControlTile(task, p.selectedTile, false);
+        switch (recordWrongAnswer(m_ctx.scores, task, quiet, m_ctx.settings.useDing())) {
+        case WrongSound::Ding: m_ctx.platform.dialogs.beep(BeepKind::Ding); break;
+        case WrongSound::Reprimand: PlayVerdictSound(false); break;
+        case WrongSound::None: break;
+        }
+        if (autoAdvance) {
+            m_lastCursorMove = m_ctx.platform.clock.tickCount();
+            m_timer2->setEnabled(true);
+        }
+    } else {
+        ++p.answersGiven;
+        applyRightStep(verdict);
+        traceAnswer(true);
+        if (p.answersGiven >= p.answersNeeded) {
+            ProblemSolved();
+        } else if (autoAdvance) {
+            m_lastCursorMove = m_ctx.platform.clock.tickCount();
+            m_timer2->setEnabled(true);
+        }
+    }
+    UpdateScoreHint();
+}
+
+void ExerciseScreen::applyRightStep(const ChoiceVerdict &verdict)
+{
+    const DisplayAction &show = verdict.display;
+    if (show.box < 1 || show.box > kDisplayPool)
+        return;
+    m_dispPicture[static_cast<std::size_t>(show.box)] = show.picture;
+    // A box drawn with the problem is repainted, a hidden one drawn now;
+    // both run the display box paint rule.
+    drawDisplayBox(show.box);
+}
+
+void ExerciseScreen::ProblemSolved()
+{
+    EngineState &s = m_ctx.state;
+    const int task = s.currentTask;
+    s.screenBusy = 1;
+    m_pbvyb1->setTag(1);
+    m_timer2->setEnabled(false);
+    recordSolved(m_ctx.scores, task);
+    m_panelVyb1->hide();
+    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || task == kVerdictShown))
+        drawPatternBox(m_pbvyb1);
+    traceSolved(task, m_ctx.scores);
+
+    if (m_ctx.settings.usePraise()) {
+        m_timer1->setEnabled(true);
+        PlayVerdictSound(true);
+        m_rxGifAnimator1->stop();
+        if (task < kFirstGame) {
+            m_rxGifAnimator1->show();
+            m_rxGifAnimator1->start();
+            m_panelGifu1->raise();
+            m_panelGifu1->show();
+        }
+        return;
+    }
+    // Without praise: a still pause that takes no input, then the next problem.
+    m_ctx.platform.clock.sleep(kPraiselessWaitMs);
+    AfterSolved();
+}
+
+void ExerciseScreen::Timer1Timer()
+{
+    m_timer1->setEnabled(false);
+    m_ctx.state.screenBusy = 0;
+    if (m_ctx.settings.usePraise()) {
+        m_rxGifAnimator1->stop();
+        m_panelGifu1->hide();
+    }
+    AfterSolved();
+}
+
+void ExerciseScreen::AfterSolved()
+{
+    EngineState &s = m_ctx.state;
+    m_panelGifu1->hide();
+    m_ctx.platform.clock.sleep(kAfterPraiseWaitMs);
+
+    const CardOutcome outcome = settleCard(m_ctx.scores, m_ctx.settings);
+    if (outcome == CardOutcome::RewardMode) {
+        trace("reward-mode", {{"wired", m_rewardModeHandler ? QStringLiteral("1") : QStringLiteral("0")}});
+        if (m_rewardModeHandler)
+            m_rewardModeHandler();
+    } else {
+        traceCard(outcome, m_ctx.scores);
+    }
+
+    // Pending paints run; input does not: the solved problem's tiles are
+    // gone and an Enter now would judge the old problem a second time.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_ctx.platform.clock.sleep(kBeforeNextWaitMs);
+
+    s.currentSubtask = subtaskAfterSolved(m_ctx.settings.autoNextSubtask(), s.currentSubtask,
+                                          subtaskCountOf(s.currentTask));
+    UpdateScoreHint();
+    ZamichUkl1Click();
+}
+
+void ExerciseScreen::PlayVerdictSound(bool right)
+{
+    const QString file = verdictSoundFile(right, m_ctx.settings, m_random);
+    if (file.isEmpty())
+        return;
+    m_soundPlayer.setFileName(file);
+    m_soundPlayer.playNow(file, false);
+}
+
+void ExerciseScreen::UpdateScoreHint()
+{
+    if (PaintBox *cards = cardsButton())
+        cards->setHint(scoreHint(m_ctx.scores, m_ctx.settings));
+}
+
+} // namespace flumo
