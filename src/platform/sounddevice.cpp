@@ -133,25 +133,25 @@ bool SdlSoundDevice::load(const QString &path, Loaded &out, QString &error)
     const QByteArray bytes = file.readAll();
     if (!m_initTried)
         ensureOutput();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops *rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) {
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &wavFormat, &buffer, &length)) {
         error = QStringLiteral("cannot read sound %1: %2").arg(path, QString::fromUtf8(SDL_GetError()));
         return false;
     }
-    const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameBytes <= 0 || spec.freq <= 0) {
+    const int frameBytes = SDL_AUDIO_BITSIZE(wavFormat.format) / 8 * wavFormat.channels;
+    if (frameBytes <= 0 || wavFormat.freq <= 0) {
         error = QStringLiteral("cannot read sound %1: no sample format").arg(path);
         SDL_FreeWAV(buffer);
         return false;
     }
-    out.ms = qint64(length / Uint32(frameBytes)) * 1000 / spec.freq;
+    out.ms = qint64(length / Uint32(frameBytes)) * 1000 / wavFormat.freq;
     out.samples.clear();
     if (m_device != 0) {
         SDL_AudioCVT cvt;
-        if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
+        if (SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq,
                               m_spec.format, m_spec.channels, m_spec.freq) < 0) {
             error = QStringLiteral("cannot convert sound %1: %2").arg(path, QString::fromUtf8(SDL_GetError()));
             SDL_FreeWAV(buffer);
