@@ -69,6 +69,11 @@ private slots:
         keyUp(f.screen.get(), Qt::Key_Right);
         QCOMPARE(f.problem().selectedTile, 2);
         QCOMPARE(rec.lines(QStringLiteral("key")), QStringList{QStringLiteral("key code=39")});
+        // A release whose press went elsewhere (a popup menu chosen with
+        // Enter) answers nothing.
+        QKeyEvent strayRelease(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(f.screen.get(), &strayRelease);
+        QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 0);
         keyUp(f.screen.get(), Qt::Key_F5);            // level 1 already
         QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 0);
         keyUp(f.screen.get(), Qt::Key_F8);

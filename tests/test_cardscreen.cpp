@@ -25,8 +25,7 @@ struct Fixture {
     AppContext ctx{tp.platform, settings, state, scores, pictures};
     CardScreen cards{ctx, DisplayMetrics{120, 32}};
 
-    // Sets of four (index 0) or nine with `earned` cards and some progress
-    // towards the next card.
+    // Sets of four or nine with `earned` cards and some progress towards the next.
     void score(int perSet, int earned)
     {
         settings.setCardCountIndex(perSet == 4 ? 0 : 1);
@@ -35,8 +34,8 @@ struct Fixture {
         scores.errorCount = 2;
     }
 
-    // Shows the screen in `mode`, runs `inspect` once it is up, then closes
-    // it unless inspect did. A guard closes it if anything hangs.
+    // Shows the screen in `mode`, runs `inspect` once it is up, then closes it
+    // unless inspect did; a guard closes it if anything hangs.
     int show(int mode, const std::function<void()> &inspect)
     {
         QObject guard;
@@ -60,6 +59,8 @@ struct Fixture {
                 names << cards.cardBox(n)->objectName();
         return names;
     }
+    // Points and errors towards the next card were cleared.
+    bool attemptCleared() const { return scores.pointCount == 0 && scores.errorCount == 0; }
 };
 
 // The colour the window shows now at the box's top-left corner (what was
@@ -99,14 +100,13 @@ private slots:
 
     void gridPlacesOfFourAndNine()
     {
-        const QString f = QStringLiteral("obr\\karticky\\");
-        const QString empty = f + "karta0.Jpg";
-        for (int n = 1; n <= 9; ++n)
+        const QString f = QStringLiteral("obr\\karticky\\"), empty = f + "karta0.Jpg";
+        const QStringList four = {f + "10\\karta01_2.Jpg", f + "10\\karta02_2.Jpg", empty, f + "10\\karta03_2.Jpg",
+                                  f + "10\\karta04_2.Jpg", empty, empty, empty, empty};
+        for (int n = 1; n <= 9; ++n) {
             QCOMPARE(cardBoxPictureName(n, 7, 9), f + QStringLiteral("07\\karta0%1_1.Jpg").arg(n));
-        const QStringList four = {f + "10\\karta01_2.Jpg", f + "10\\karta02_2.Jpg", empty,
-                                  f + "10\\karta03_2.Jpg", f + "10\\karta04_2.Jpg", empty, empty, empty, empty};
-        for (int n = 1; n <= 9; ++n)
             QCOMPARE(cardBoxPictureName(n, 10, 4), four[n - 1]);
+        }
     }
 
     void viewingShowsTheCollectionAndStartsANewAttempt()
@@ -129,8 +129,7 @@ private slots:
             QVERIFY(!fx.cards.isVisible());
         });
         QCOMPARE(fx.tp.dialogs.calls().size(), size_t(0));
-        QCOMPARE(fx.scores.pointCount, 0);
-        QCOMPARE(fx.scores.errorCount, 0);
+        QVERIFY(fx.attemptCleared());
 
         // One card of four: the empty places around the 2 x 2 block show.
         fx.score(4, 1);
@@ -141,9 +140,7 @@ private slots:
             QTest::keyRelease(&fx.cards, Qt::Key_Return);
             QVERIFY(!fx.cards.isVisible());
         });
-        QCOMPARE(fx.scores.cardsEarned, 1);
-        QCOMPARE(fx.scores.pointCount, 0);
-        QCOMPARE(fx.scores.errorCount, 0);
+        QVERIFY(fx.scores.cardsEarned == 1 && fx.attemptCleared());
         QCOMPARE(fx.cards.tag(), CardScreen::kRewardMode);
 
         fx.score(4, 3);
@@ -180,18 +177,15 @@ private slots:
         });
         QCOMPARE(result, 502);
         QCOMPARE(started, std::vector<int>{502});
-        QVERIFY(hiddenAtStart);
+        QVERIFY(hiddenAtStart && fx.attemptCleared());
         QCOMPARE(earnedAtStart, 0);
-        QCOMPARE(fx.scores.pointCount, 0);
-        QCOMPARE(fx.scores.errorCount, 0);
         QVERIFY(!fx.cards.gameButton(1)->isEnabled() && !fx.cards.gameButton(2)->isEnabled());
         QCOMPARE(fx.cards.gameButtonPictureName(1), "obr\\karticky\\tlacitko1s.Jpg");
         QVERIFY(trace.lines("card").contains("card won cards=4"));
         QVERIFY(trace.lines("cards").contains("cards mode=reward won=4 of=4"));
 
-        // Sets of nine with a game the exercise screen cannot build yet: the
-        // button beeps and the screen stays; closed without a game, nothing
-        // starts and the set is empty again.
+        // A game the exercise screen cannot build: the button beeps, the screen
+        // stays; closed without a game, nothing starts and the set empties.
         fx.cards.setGameHooks([](int task) { return task == 501; }, [&](int task) { started.push_back(task); });
         fx.score(9, 8);
         QCOMPARE(fx.show(CardScreen::kRewardMode, [&] {
@@ -209,10 +203,10 @@ private slots:
     void choosingASetRedrawsTheWonCards()
     {
         Fixture fx;
-        fx.tp.writeJpeg("obr/karticky/01/karta01_1.Jpg", 130, 130, Qt::red);
-        fx.tp.writeJpeg("obr/karticky/01/karta03_1.Jpg", 130, 130, Qt::red);
-        fx.tp.writeJpeg("obr/karticky/05/karta01_1.Jpg", 130, 130, Qt::blue);
-        fx.tp.writeJpeg("obr/karticky/05/karta03_1.Jpg", 130, 130, Qt::blue);
+        for (const char *card : {"01", "03"}) {
+            fx.tp.writeJpeg(QStringLiteral("obr/karticky/01/karta%1_1.Jpg").arg(card), 130, 130, Qt::red);
+            fx.tp.writeJpeg(QStringLiteral("obr/karticky/05/karta%1_1.Jpg").arg(card), 130, 130, Qt::blue);
+        }
         fx.score(9, 3);
         fx.scores.cardSet = 1;
         fx.show(CardScreen::kViewMode, [&] {

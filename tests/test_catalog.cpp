@@ -10,11 +10,6 @@ using namespace flumo;
 
 namespace {
 
-IniFile ini(const char *text)
-{
-    return IniFile::fromBytes(QByteArray(text));
-}
-
 // Captions, then "v" / "-" for visible / hidden and "x" for checked.
 QStringList menu(const std::vector<MenuItemModel> &items)
 {
@@ -29,142 +24,109 @@ QStringList menu(const std::vector<MenuItemModel> &items)
 class TestCatalog : public QObject {
     Q_OBJECT
 private slots:
-    void totalsAndGroups();
-    void captionsAndTables();
-    void levelClamp();
-    void captionsFromSection();
-    void captionsMissingOrOutOfRange();
-};
-
-void TestCatalog::totalsAndGroups()
-{
-    QCOMPARE(int(catalog().size()), 45);
-    std::set<int> ids;
-    int exercises = 0;
-    for (const CatalogEntry &e : catalog()) {
-        ids.insert(e.taskId);
-        if (isCardGame(e.taskId)) {
-            QCOMPARE(e.group, kCardGameGroup);
-            continue;
+    void totalsAndGroups()
+    {
+        std::set<int> ids;
+        for (const CatalogEntry &e : catalog()) {
+            ids.insert(e.taskId);
+            QCOMPARE(e.group, isCardGame(e.taskId) ? kCardGameGroup : e.taskId / 100);
+            QVERIFY(isCardGame(e.taskId) || (e.maxLevel >= 1 && e.maxLevel <= 7 && e.subtasks >= 1 && e.subtasks <= 4));
         }
-        ++exercises;
-        QCOMPARE(e.group, e.taskId / 100);
-        QVERIFY(e.maxLevel >= 1 && e.maxLevel <= 7 && e.subtasks >= 1 && e.subtasks <= 4);
+        QCOMPARE(int(catalog().size()), 45);
+        QCOMPARE(int(ids.size()), 45);
+        // Every group lists its exercises in index order with no gap.
+        const int sizes[] = {12, 8, 11, 12};
+        for (int g = 1; g <= 4; ++g) {
+            const std::vector<int> tasks = groupExercises(g);
+            QCOMPARE(int(tasks.size()), sizes[g - 1]);
+            for (int i = 0; i < int(tasks.size()); ++i)
+                QCOMPARE(tasks[std::size_t(i)], g * 100 + i + 1);
+        }
+        QCOMPARE(groupExercises(kCardGameGroup), (std::vector<int>{501, 502}));
+        QCOMPARE((QStringList{groupCaption(1), groupCaption(2), groupCaption(3), groupCaption(4)}),
+                 (QStringList{"A  Uvod", "B  Poznavani", "C  Pocitani", "D  Hry"}));
+        QCOMPARE(groupMenuItem(kCardGameGroup), QString("Hodnoceni1"));
     }
-    QCOMPARE(int(ids.size()), 45);
-    QCOMPARE(exercises, 43);
 
-    // Every group lists its exercises in index order with no gap.
-    const int sizes[] = {12, 8, 11, 12};
-    for (int g = 1; g <= 4; ++g) {
-        const std::vector<int> tasks = groupExercises(g);
-        QCOMPARE(int(tasks.size()), sizes[g - 1]);
-        for (int i = 0; i < int(tasks.size()); ++i)
-            QCOMPARE(tasks[std::size_t(i)], g * 100 + i + 1);
+    void captionsAndTables()
+    {
+        const struct { int task; const char *item, *caption; } captions[] = {
+            {101, "Piktogramy1", "  1   Dvojice"},          {110, "Nepatri1", "10  Odlišný obrázek"},
+            {201, "Ucenicisel1", "  1  Představení čísel"}, {308, "Sprpriklad1", "  8  Špatné a správné příklady"},
+            {412, "N12Matembludit1", "12  Matem. bludiště"}, {502, "Vybarv1", "Vybarv"},
+        };
+        for (const auto &c : captions) {
+            QCOMPARE(QString::fromUtf8(findExercise(c.task)->menuItem), QString::fromUtf8(c.item));
+            QCOMPARE(exerciseCaption(c.task), QString::fromUtf8(c.caption));
+        }
+        QVERIFY(findExercise(209) == nullptr);
+        // task, table index, highest level, subtasks, prompt variants
+        const int tables[][5] = {
+            {101, 0, 1, 4, 4},   {112, 11, 3, 2, 5},  {201, 12, 3, 1, 2},  {209, 20, 0, 0, 0},
+            {212, 23, 0, 0, 0},  {305, 28, 7, 4, 4},  {312, 35, 0, 0, 0},  {410, 45, 2, 1, 0},
+            {412, 47, 1, 1, 1},  {501, -1, 0, 0, 0},  {113, -1, 0, 0, 0},  {100, -1, 0, 0, 0},
+        };
+        for (const auto &t : tables)
+            QCOMPARE((QList<int>{exerciseTableIndex(t[0]), maxLevelOf(t[0]), subtaskCountOf(t[0]), promptCountOf(t[0])}),
+                     (QList<int>{t[1], t[2], t[3], t[4]}));
     }
-    QCOMPARE(groupExercises(kCardGameGroup), (std::vector<int>{501, 502}));
-    QCOMPARE((QStringList{groupCaption(1), groupCaption(2), groupCaption(3), groupCaption(4)}),
-             (QStringList{"A  Uvod", "B  Poznavani", "C  Pocitani", "D  Hry"}));
-    QCOMPARE(groupMenuItem(kCardGameGroup), QStringLiteral("Hodnoceni1"));
-}
 
-void TestCatalog::captionsAndTables()
-{
-    const struct {
-        int task;
-        const char *item;
-        QString caption;
-    } captions[] = {
-        {101, "Piktogramy1", QStringLiteral("  1   Dvojice")},
-        {110, "Nepatri1", QStringLiteral("10  Odlišný obrázek")},
-        {201, "Ucenicisel1", QStringLiteral("  1  Představení čísel")},
-        {308, "Sprpriklad1", QStringLiteral("  8  Špatné a správné příklady")},
-        {412, "N12Matembludit1", QStringLiteral("12  Matem. bludiště")},
-        {502, "Vybarv1", QStringLiteral("Vybarv")},
-    };
-    for (const auto &c : captions) {
-        QCOMPARE(QString::fromUtf8(findExercise(c.task)->menuItem), QString::fromUtf8(c.item));
-        QCOMPARE(exerciseCaption(c.task), c.caption);
+    void levelClamp()
+    {
+        // 305 at 7, then 110, 101 and back to 305: the level only goes down.
+        LevelChoice c = clampLevel(305, 7, 3);
+        QCOMPARE(c.effectiveLevel, 7);
+        QList<int> levels{c.currentLevel};
+        for (int task : {110, 101, 305}) {
+            c = clampLevel(task, c.currentLevel, c.effectiveLevel);
+            levels << c.currentLevel;
+        }
+        QCOMPARE(levels, (QList<int>{7, 5, 1, 1}));
+        // A card game plays at 1 and keeps the effective level of 306 for the
+        // return; level 0 becomes 1.
+        c = clampLevel(501, 4, clampLevel(306, 4, 1).effectiveLevel);
+        QCOMPARE(c.currentLevel, 1);
+        QCOMPARE(c.effectiveLevel, 4);
+        QCOMPARE(clampLevel(502, 7, 6).effectiveLevel, 6);
+        QCOMPARE(clampLevel(305, 0, 0).currentLevel, 1);
     }
-    QVERIFY(findExercise(209) == nullptr);
 
-    // task, table index, highest level, subtasks, prompt variants
-    const int tables[][5] = {
-        {101, 0, 1, 4, 4},   {112, 11, 3, 2, 5},  {201, 12, 3, 1, 2},  {209, 20, 0, 0, 0},
-        {212, 23, 0, 0, 0},  {305, 28, 7, 4, 4},  {312, 35, 0, 0, 0},  {410, 45, 2, 1, 0},
-        {412, 47, 1, 1, 1},  {501, -1, 0, 0, 0},  {113, -1, 0, 0, 0},  {100, -1, 0, 0, 0},
-    };
-    for (const auto &t : tables) {
-        QCOMPARE(exerciseTableIndex(t[0]), t[1]);
-        QCOMPARE((QList<int>{maxLevelOf(t[0]), subtaskCountOf(t[0]), promptCountOf(t[0])}),
-                 (QList<int>{t[2], t[3], t[4]}));
+    void captionsFromSection()
+    {
+        // Section and key names are found whatever their case.
+        const IniFile file = IniFile::fromBytes("[Ukol101]\nPocet=2\nUrov1=Jen jedna\n"
+                                                "[ukol305]\npocet=3\nUrov1=a\nUrov2=b\nurov3=c\n"
+                                                "[Ukol202]\nPocet=4\nPodukol1=P1\nPodukol3=P3\n");
+        QCOMPARE(menu(ReadLevelCaptions(file, 101, 1)),
+                 (QStringList{"Jen jedna|vx", "xyz|v", "do 10|-", "do 20|-", "po 10|-", "do 20 s prech.|-", "do 100|-"}));
+        QCOMPARE(menu(ReadLevelCaptions(file, 305, 3)).mid(0, 4), (QStringList{"a|v", "b|v", "c|vx", "do 20|-"}));
+        QCOMPARE(menu(ReadLevelCaptions(file, 305, 5)).filter("|vx").size(), 0); // beyond the shown items
+        QCOMPARE(menu(ReadSubtaskCaptions(file, 202, 2)), (QStringList{"P1|v", "abc|vx", "P3|v", "abc|v"}));
+        // Captions are Windows-1250: "ř" is the byte 0xF8.
+        const IniFile czech = IniFile::fromBytes("[Ukol106]\r\nPocet=1\r\nUrov1=do 20 s p\xF8""ech.\r\n");
+        QCOMPARE(ReadLevelCaptions(czech, 106, 1).front().caption, QStringLiteral("do 20 s přech."));
     }
-}
 
-void TestCatalog::levelClamp()
-{
-    // 305 at 7, then 110, 101 and back to 305: the level only goes down.
-    LevelChoice c = clampLevel(305, 7, 3);
-    QCOMPARE(c.currentLevel, 7);
-    QCOMPARE(c.effectiveLevel, 7);
-    c = clampLevel(110, c.currentLevel, c.effectiveLevel);
-    QCOMPARE(c.currentLevel, 5);
-    c = clampLevel(101, c.currentLevel, c.effectiveLevel);
-    QCOMPARE(c.currentLevel, 1);
-    c = clampLevel(305, c.currentLevel, c.effectiveLevel);
-    QCOMPARE(c.currentLevel, 1);
-
-    // A card game plays at 1 and keeps the effective level of 306 for the
-    // return; level 0 becomes 1.
-    c = clampLevel(501, 4, clampLevel(306, 4, 1).effectiveLevel);
-    QCOMPARE(c.currentLevel, 1);
-    QCOMPARE(c.effectiveLevel, 4);
-    QCOMPARE(clampLevel(502, 7, 6).effectiveLevel, 6);
-    QCOMPARE(clampLevel(305, 0, 0).currentLevel, 1);
-}
-
-void TestCatalog::captionsFromSection()
-{
-    // Section and key names are found whatever their case.
-    const IniFile file = ini("[Ukol101]\nPocet=2\nUrov1=Jen jedna\n"
-                             "[ukol305]\npocet=3\nUrov1=a\nUrov2=b\nurov3=c\n"
-                             "[Ukol202]\nPocet=4\nPodukol1=P1\nPodukol3=P3\n");
-    QCOMPARE(menu(ReadLevelCaptions(file, 101, 1)),
-             (QStringList{"Jen jedna|vx", "xyz|v", "do 10|-", "do 20|-", "po 10|-",
-                          "do 20 s prech.|-", "do 100|-"}));
-    // A level beyond the shown items checks nothing.
-    QCOMPARE(menu(ReadLevelCaptions(file, 305, 3)).mid(0, 4), (QStringList{"a|v", "b|v", "c|vx", "do 20|-"}));
-    QCOMPARE(menu(ReadLevelCaptions(file, 305, 5)).filter("|vx").size(), 0);
-    QCOMPARE(menu(ReadSubtaskCaptions(file, 202, 2)), (QStringList{"P1|v", "abc|vx", "P3|v", "abc|v"}));
-
-    // Captions are Windows-1250: "ř" is the byte 0xF8.
-    const IniFile czech = IniFile::fromBytes("[Ukol106]\r\nPocet=1\r\nUrov1=do 20 s p\xF8""ech.\r\n");
-    QCOMPARE(ReadLevelCaptions(czech, 106, 1).front().caption, QStringLiteral("do 20 s přech."));
-}
-
-void TestCatalog::captionsMissingOrOutOfRange()
-{
-    QTemporaryDir dir;
-    const IniFile missing = IniFile::load(dir.filePath(QStringLiteral("Urov1.INI")));
-    QCOMPARE(menu(ReadLevelCaptions(missing, 101, 1)),
-             (QStringList{"do 3|-", "do 5|-", "do 10|-", "do 20|-", "po 10|-", "do 20 s prech.|-", "do 100|-"}));
-    QCOMPARE(menu(ReadSubtaskCaptions(ini("[Ukol102]\nPocet=3\n"), 101, 1)),
-             (QStringList{"1. podukol|-", "2. podukol|-", "3. podukol|-", "4. podukol|-"}));
-
-    // More items than the menu holds: all of them shown, no more.
-    const IniFile file = ini("[Ukol305]\nPocet=12\nUrov7=sedm\nPodukol4=ctyri\n[Ukol306]\nPocet=-2\nUrov1=x\n");
-    const QStringList levels = menu(ReadLevelCaptions(file, 305, 7));
-    QCOMPARE(levels.size(), 7);
-    QCOMPARE(levels.filter("|v").size(), 7);
-    QCOMPARE(levels.last(), QStringLiteral("sedm|vx"));
-    QCOMPARE(menu(ReadSubtaskCaptions(file, 305, 1)), (QStringList{"abc|vx", "abc|v", "abc|v", "ctyri|v"}));
-    QCOMPARE(menu(ReadLevelCaptions(file, 306, 1)).filter("|v").size(), 0);
-
-    // A drive root gives one separator after the drive.
-    QCOMPARE(captionFilePath(QStringLiteral("C:\\"), QStringLiteral("Urov1.INI")), QStringLiteral("C:\\Urov1.INI"));
-    QCOMPARE(captionFilePath(QStringLiteral("D:\\Flumo"), QStringLiteral("PodUkl1.INI")),
-             QStringLiteral("D:\\Flumo\\PodUkl1.INI"));
-}
+    void captionsMissingOrOutOfRange()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(menu(ReadLevelCaptions(IniFile::load(dir.filePath("Urov1.INI")), 101, 1)),
+                 (QStringList{"do 3|-", "do 5|-", "do 10|-", "do 20|-", "po 10|-", "do 20 s prech.|-", "do 100|-"}));
+        QCOMPARE(menu(ReadSubtaskCaptions(IniFile::fromBytes("[Ukol102]\nPocet=3\n"), 101, 1)),
+                 (QStringList{"1. podukol|-", "2. podukol|-", "3. podukol|-", "4. podukol|-"}));
+        // More items than the menu holds: all of them shown, no more.
+        const IniFile file = IniFile::fromBytes("[Ukol305]\nPocet=12\nUrov7=sedm\nPodukol4=ctyri\n[Ukol306]\nPocet=-2\nUrov1=x\n");
+        const QStringList levels = menu(ReadLevelCaptions(file, 305, 7));
+        QCOMPARE(levels.filter("|v").size(), 7);
+        QCOMPARE(levels.size(), 7);
+        QCOMPARE(levels.last(), QString("sedm|vx"));
+        QCOMPARE(menu(ReadSubtaskCaptions(file, 305, 1)), (QStringList{"abc|vx", "abc|v", "abc|v", "ctyri|v"}));
+        QCOMPARE(menu(ReadLevelCaptions(file, 306, 1)).filter("|v").size(), 0);
+        // A drive root gives one separator after the drive.
+        QCOMPARE(captionFilePath("C:\\", "Urov1.INI"), QString("C:\\Urov1.INI"));
+        QCOMPARE(captionFilePath("D:\\Flumo", "PodUkl1.INI"), QString("D:\\Flumo\\PodUkl1.INI"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCatalog)
 #include "test_catalog.moc"

@@ -1,7 +1,7 @@
 // Every picture and sound the choice exercises can ask for, at every level,
 // subtask and both settings of counting with zero, exists in the generated
-// media folder (FLUMO_MEDIA_DIR, written by the build), and the pictures the
-// build measures decode.
+// media folder (FLUMO_MEDIA_DIR, written by the build), the pictures the
+// build measures decode, and the tiles fit inside their panel.
 #include "engine/catalog.h"
 #include "engine/generator.h"
 #include "engine/layout.h"
@@ -26,6 +26,7 @@ struct MediaHost : ProblemHost {
     int task;
     QSet<QString> asked;
     QStringList broken;
+    QStringList outside;     // tiles that PanelVyb1 would cut off
 
     MediaHost(const PictureLoader &l, Problem &p, Random &r, int t) : loader(l), problem(p), random(r), task(t) {}
 
@@ -42,6 +43,14 @@ struct MediaHost : ProblemHost {
         const auto tiles = LayOutTiles(problem, task, TileParent::ChoicePanel, 744,
                                        [this](int, const QString &n) { return pictureSize(n); }, random);
         applyTileStems(problem, tiles);
+        // PanelVyb1 is 744 x 344 by design and 118/120 of that on displays
+        // that are not at 120 pixels per inch; no tile may reach past it.
+        const QRect panel(0, 0, 744 * 118 / 120, 344 * 118 / 120);
+        for (const TilePlacement &t : tiles)
+            if (!panel.contains(t.rect))
+                outside << QStringLiteral("%1 tiles %2, tile %3 at %4,%5 %6x%7")
+                               .arg(task).arg(problem.tileCount).arg(t.tile).arg(t.rect.x())
+                               .arg(t.rect.y()).arg(t.rect.width()).arg(t.rect.height());
     }
     void showTile(int) override {}
     void drawPatternRow(unsigned, bool, bool) override {}
@@ -63,7 +72,7 @@ private slots:
         PictureLoader loader(files);
 
         QSet<QString> missing;
-        QStringList broken;
+        QStringList broken, outside;
         int problems = 0;
         for (int task : {101, 102, 108, 111, 202, 204}) {
             QVERIFY(isPlayable(task));
@@ -95,6 +104,7 @@ private slots:
                                 if (!files.exists(n))
                                     missing.insert(n);
                             broken += host.broken;
+                            outside += host.outside;
                         }
                 }
         }
@@ -103,6 +113,7 @@ private slots:
         list.sort();
         QVERIFY2(list.isEmpty(), qPrintable(QString("%1 missing, e.g. %2").arg(list.size()).arg(list.mid(0, 8).join(", "))));
         QVERIFY2(broken.isEmpty(), qPrintable(broken.mid(0, 5).join("; ")));
+        QVERIFY2(outside.isEmpty(), qPrintable(QString("%1 tiles cut off, e.g. %2").arg(outside.size()).arg(outside.mid(0, 4).join("; "))));
     }
 };
 

@@ -22,8 +22,8 @@ private slots:
         test::TraceRecorder rec;
         f.click(2);
         f.click(2);   // PointsPerCard 2, MaxErrors 2
-        QCOMPARE(rec.lines(QStringLiteral("card")), QStringList{QStringLiteral("card won cards=1")});
-        QCOMPARE(f.played(QStringLiteral("spravne")), 2);
+        QCOMPARE(rec.lines("card"), QStringList{"card won cards=1"});
+        QCOMPARE(f.played("spravne"), 2);
         QCOMPARE(f.screen->cardsButton()->hint(),
                  QStringLiteral("Počet kartiček:  1 z 9\rPočet bodů     :  0 z 2\rPočet chyb      :  0 z 2"));
     }
@@ -41,7 +41,7 @@ private slots:
             QCOMPARE(f.tp.dialogs.count(ScriptedDialogs::Call::Beep), maxErrors + 1);
             test::TraceRecorder rec;
             f.click(2);                                // the first point decides
-            QCOMPARE(rec.lines(QStringLiteral("card")), QStringList{QStringLiteral("card lost cards=0")});
+            QCOMPARE(rec.lines("card"), QStringList{"card lost cards=0"});
             QCOMPARE(f.scores.pointCount + f.scores.errorCount, 0);
         }
     }
@@ -57,7 +57,7 @@ private slots:
         f.build(102);
         f.click(2);
         QCOMPARE(shown, 1);
-        QVERIFY(rec.lines(QStringLiteral("card")).isEmpty());
+        QVERIFY(rec.lines("card").isEmpty());
     }
 
     void gamesCountNothingButStillSettleCards()
@@ -69,11 +69,11 @@ private slots:
         f.build(402);
         f.screen->FormKeyUp(S::KeyEnter);
         QCOMPARE(f.scores.errorCount, 3);
-        QCOMPARE(f.played(QStringLiteral("spatne")), 1);
+        QCOMPARE(f.played("spatne"), 1);
         test::TraceRecorder rec;
         f.click(3);
-        QCOMPARE(rec.lines(QStringLiteral("solved")), QStringList{QStringLiteral("solved task=402 points=0 errors=3 cards=0")});
-        QCOMPARE(rec.lines(QStringLiteral("card")), QStringList{QStringLiteral("card lost cards=0")});
+        QCOMPARE(rec.lines("solved"), QStringList{"solved task=402 points=0 errors=3 cards=0"});
+        QCOMPARE(rec.lines("card"), QStringList{"card lost cards=0"});
     }
 
     void withoutPraiseASilentWaitThenTheNextSubtask()
@@ -87,10 +87,10 @@ private slots:
         test::TraceRecorder rec;
         const qint64 before = f.tp.clock.tickCount();
         f.click(2);
-        QCOMPARE(f.played(QStringLiteral("spravne")), 0);
+        QCOMPARE(f.played("spravne"), 0);
         QVERIFY(!f.screen->praisePanel()->isVisibleTo(f.screen.get()));
         QVERIFY(f.tp.clock.tickCount() - before >= 2300);
-        QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 1);
+        QCOMPARE(rec.lines("problem").size(), 1);
         QCOMPARE(f.state.currentSubtask, 1);
     }
 
@@ -115,11 +115,11 @@ private slots:
         f.screen->FormKeyUp(S::KeyEnter);
         f.screen->tileClicked(f.problem().selectedTile);
         f.screen->FormKeyUp(S::KeyF9);
-        QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 1);
-        QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 0);
+        QCOMPARE(rec.lines("answer").size(), 1);
+        QCOMPARE(rec.lines("problem").size(), 0);
         f.screen->Timer1Timer();
         QVERIFY(!f.screen->praisePanel()->isVisibleTo(f.screen.get()));
-        QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 1);
+        QCOMPARE(rec.lines("problem").size(), 1);
     }
 
     void numbersBeyondThePatternEachCountOnce()
@@ -131,8 +131,7 @@ private slots:
         f.state.currentSubtask = 3;   // a change of exercise starts at subtask 1
         f.screen->ZamichUkl1Click();
         Problem &p = f.problem();
-        const auto *c = dynamic_cast<const ChoiceGenerator *>(f.screen->generator());
-        const bool more = c->state().relationMode == RelationMore;
+        const bool more = dynamic_cast<const ChoiceGenerator *>(f.screen->generator())->state().relationMode == RelationMore;
         std::vector<int> right;
         for (int i = 1; i <= p.tileCount; ++i) {
             const int v = p.tileValue[static_cast<std::size_t>(i)];
@@ -148,8 +147,8 @@ private slots:
         QCOMPARE(p.answersGiven, 1);
         p.selectedTile = right[1];
         f.screen->FormKeyUp(S::KeyEnter);
-        QCOMPARE(rec.lines(QStringLiteral("answer")).filter(QStringLiteral("verdict=right")).size(), 2);
-        QCOMPARE(rec.lines(QStringLiteral("solved")).size(), 1);
+        QCOMPARE(rec.lines("answer").filter("verdict=right").size(), 2);
+        QCOMPARE(rec.lines("solved").size(), 1);
     }
 };
 

@@ -1,11 +1,11 @@
 // Animated-GIF views and ".cur" pointers, on files built byte by byte here.
 #include "media/animation.h"
 #include "media/cursors.h"
+#include "support/screenenv.h"
 #include "support/testplatform.h"
 
 #include <QElapsedTimer>
 #include <QMovie>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace flumo;
@@ -13,7 +13,6 @@ using namespace flumo;
 namespace {
 
 void putU16(QByteArray &out, int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
-void putU32(QByteArray &out, quint32 v) { putU16(out, int(v & 0xffff)); putU16(out, int(v >> 16)); }
 
 // A w x h GIF of single-colour frames (0 black, 1 white), 20 ms each; with
 // loop a loop-forever extension, without it the file plays once. The LZW
@@ -55,54 +54,28 @@ QByteArray makeGif(int w, int h, const QList<int> &frames, bool loop)
     return gif.append(';');
 }
 
-// A ".cur" with one 32-bit bitmap entry, every pixel of colour argb.
-QByteArray makeCur(int w, int h, int hotX, int hotY, QRgb argb, int type = 2)
-{
-    QByteArray cur;
-    for (int v : {0, type, 1})
-        putU16(cur, v);
-    cur.append(char(w)).append(char(h)).append(2, '\0');
-    putU16(cur, hotX);
-    putU16(cur, hotY);
-    const int maskRow = ((w + 31) / 32) * 4;
-    putU32(cur, quint32(40 + w * h * 4 + maskRow * h));
-    putU32(cur, 22);
-    for (quint32 v : {40u, quint32(w), quint32(2 * h)}) // colour rows plus mask rows
-        putU32(cur, v);
-    putU16(cur, 1);
-    putU16(cur, 32);
-    cur.append(24, '\0');
-    for (int i = 0; i < w * h; ++i)
-        putU32(cur, argb);
-    return cur.append(maskRow * h, '\0');
-}
-
 } // namespace
 
 class MediaGifCursor : public QObject {
     Q_OBJECT
+    test::TestPlatform tp;
 private slots:
     void gifLoadSizeAndFrames()
     {
-        test::TestPlatform tp;
         tp.write("obr-pom/nulinka1.GIF", makeGif(6, 4, {0, 1}, true));
         tp.write("obr-pom/nulak01.gif", makeGif(3, 9, {1, 0, 1}, true));
         tp.writeJpeg("obr-pom/foto.gif");
         GifView view;
         view.resize(120, 150);
-
         QVERIFY(view.load(tp.files.resolve("obr-pom\\nulinka1.gif")));
-        QCOMPARE(view.frameCount(), 2);
         QCOMPARE(view.size(), QSize(6, 4));
         QVERIFY(!view.isRunning());
-
         // A failed load keeps the animation that was there.
         const QString first = view.fileName();
         QVERIFY(!view.load(tp.files.resolve("obr-pom\\foto.gif")));
         QVERIFY(!view.load(tp.dir() + "/obr-pom/chybi.gif"));
         QCOMPARE(view.fileName(), first);
         QCOMPARE(view.frameCount(), 2);
-
         QVERIFY(view.load(tp.files.resolve("obr-pom\\nulak01.gif")));
         QCOMPARE(view.frameCount(), 3);
         QCOMPARE(view.size(), QSize(3, 9));
@@ -111,9 +84,7 @@ private slots:
 
     void playOnceStopsOnTheLastFrame()
     {
-        test::TestPlatform tp;
-        // The file asks to loop forever; the view's mode wins.
-        tp.write("a.gif", makeGif(4, 4, {0, 1, 0, 1}, true));
+        tp.write("a.gif", makeGif(4, 4, {0, 1, 0, 1}, true)); // the file loops; the view's mode wins
         GifView view;
         view.setLoop(false);
         QVERIFY(view.load(tp.dir() + "/a.gif"));
@@ -122,7 +93,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!view.isRunning(), 3000);
         QCOMPARE(view.movie()->currentFrameNumber(), 3);
         QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::white));
-
         view.stop();
         QCOMPARE(view.movie()->currentFrameNumber(), 0);
         QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::black));
@@ -130,17 +100,15 @@ private slots:
 
     void loopingOutlivesAFileThatPlaysOnce()
     {
-        test::TestPlatform tp;
         tp.write("b.gif", makeGif(4, 4, {0, 1}, false));
         GifView view;
         view.setLoop(true);
         QVERIFY(view.load(tp.dir() + "/b.gif"));
         view.start();
-        // Several times the animation's length (40 ms).
-        QElapsedTimer t;
-        t.start();
         int frameChanges = 0;
         connect(view.movie(), &QMovie::frameChanged, this, [&frameChanges] { ++frameChanges; });
+        QElapsedTimer t; // several times the animation's 40 ms
+        t.start();
         while (t.elapsed() < 400)
             QTest::qWait(20);
         QVERIFY(view.isRunning());
@@ -151,8 +119,7 @@ private slots:
 
     void cursorHotSpotAndImage()
     {
-        test::TestPlatform tp;
-        tp.write("obr-pom/kurz.cur", makeCur(16, 16, 3, 11, qRgba(200, 20, 30, 255)));
+        tp.write("obr-pom/kurz.cur", test::makeCursorFile(16, 16, 3, 11, qRgba(200, 20, 30, 255)));
         const auto cursor = loadCursor(tp.files.resolve("obr-pom\\KURZ.cur"));
         QVERIFY(cursor.has_value());
         QCOMPARE(cursor->hotSpot(), QPoint(3, 11));
@@ -163,13 +130,12 @@ private slots:
 
     void brokenCursorsGiveNothing()
     {
-        const QByteArray good = makeCur(8, 8, 1, 1, qRgba(0, 0, 0, 255));
-        QByteArray noImages = good;
+        const QByteArray good = test::makeCursorFile(8, 8, 1, 1, qRgba(0, 0, 0, 255));
+        QByteArray noImages = good, icon = good;
         noImages[4] = 0;
-        test::TestPlatform tp;
+        icon[2] = 1; // an icon, not a pointer
         QVERIFY(!loadCursor(tp.dir() + "/missing.cur").has_value());
-        for (const QByteArray &bytes : {QByteArray(), good.left(10), good.left(30), noImages, QByteArray(200, '\x7f'),
-                                        makeCur(8, 8, 1, 1, qRgba(0, 0, 0, 255), 1)}) {
+        for (const QByteArray &bytes : {QByteArray(), good.left(10), good.left(30), noImages, QByteArray(200, '\x7f'), icon}) {
             tp.write("x.cur", bytes);
             QVERIFY(!loadCursor(tp.dir() + "/x.cur").has_value());
         }

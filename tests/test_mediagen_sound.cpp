@@ -3,6 +3,8 @@
 #include "family.h"
 #include "gif.h"
 #include "wav.h"
+#include "engine/catalog.h"
+#include "engine/problem.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -18,49 +20,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The exercise catalog as the program's menus define it: TaskId, number of
-// subtasks, highest level and the number of recorded prompt wordings.
-struct CatalogRow {
-    int task, subtasks, maxLevel, prompts;
-};
-const CatalogRow kCatalog[] = {
-    {101, 4, 1, 4}, {102, 1, 3, 3}, {103, 1, 2, 4}, {104, 1, 2, 4}, {105, 1, 2, 4}, {106, 1, 2, 4},
-    {107, 2, 2, 4}, {108, 2, 1, 1}, {109, 2, 1, 1}, {110, 1, 5, 4}, {111, 1, 3, 1}, {112, 2, 3, 5},
-    {201, 1, 3, 2}, {202, 4, 3, 3}, {203, 1, 3, 3}, {204, 3, 3, 1}, {205, 1, 3, 1}, {206, 2, 3, 2},
-    {207, 3, 3, 2}, {208, 2, 3, 1}, {301, 3, 3, 3}, {302, 4, 3, 4}, {303, 2, 3, 4}, {304, 4, 3, 2},
-    {305, 4, 7, 4}, {306, 2, 7, 4}, {307, 2, 3, 3}, {308, 2, 3, 1}, {309, 2, 7, 4}, {310, 1, 7, 3},
-    {311, 2, 3, 3}, {401, 3, 3, 2}, {402, 1, 1, 1}, {403, 1, 1, 1}, {404, 1, 1, 1}, {405, 2, 1, 2},
-    {406, 1, 2, 1}, {407, 2, 1, 2}, {408, 1, 1, 1}, {409, 1, 1, 1}, {410, 1, 2, 0}, {411, 2, 2, 1},
-    {412, 1, 1, 1},
-};
-
-// Which recording variant the prompt of a subtask plays.
-int promptVariant(int task, int subtask)
-{
-    switch (task) {
-    case 101: case 302: return subtask <= 2 ? 1 : 2;
-    case 102: case 107: case 202: case 206: case 207: case 301: case 401: return subtask;
-    case 304: return (subtask - 1) / 2 + 1;
-    default: return 1;
-    }
-}
-
-QString pad3(int n) { return QString::number(n).rightJustified(3, u'0'); }
-
-// Every prompt name the problem cycle and the puzzle can ask for.
+// Every prompt name the problem cycle and the puzzle can ask for, by the
+// program's own catalog and prompt rule.
 QSet<QString> expectedPromptNames()
 {
     QSet<QString> names;
-    for (const CatalogRow &row : kCatalog)
-        for (int s = 1; s <= row.subtasks; ++s)
-            for (int m = 1; m <= row.prompts; ++m)
-                names.insert(u"Zvuky\\%1\\uv%1_%2-%3.wav"_s.arg(pad3(row.task))
-                                 .arg(promptVariant(row.task, s)).arg(m));
+    for (const flumo::CatalogEntry &e : flumo::catalog())
+        for (int s = 1; e.group <= 4 && s <= e.subtasks; ++s)
+            for (int m = 1; m <= e.promptVariants; ++m)
+                names.insert(flumo::promptFileName(e.taskId, flumo::promptVariant(e.taskId, s), m));
     // The puzzle (410) announces its picture: level 1 groups 1..3, level 2 pictures 1..2.
-    for (int n = 1; n <= 3; ++n)
-        names.insert(u"Zvuky\\410\\uv410_1-%1.wav"_s.arg(n));
-    for (int n = 1; n <= 2; ++n)
-        names.insert(u"Zvuky\\410\\uv410_2-%1.wav"_s.arg(n));
+    for (const QString n : {u"1-1"_s, u"1-2"_s, u"1-3"_s, u"2-1"_s, u"2-2"_s})
+        names.insert(u"Zvuky\\410\\uv410_"_s + n + u".wav"_s);
     return names;
 }
 
@@ -157,20 +128,14 @@ GifInfo readGif(const QByteArray &bytes)
 class TestMediagenSound : public QObject {
     Q_OBJECT
 
-    QMap<QString, QByteArray> m_sounds;      // every file of the sound family
-    QMap<QString, QByteArray> m_animations;
-    QMap<QString, QByteArray> m_help;
-    std::vector<mediagen::MediaFile> m_soundFiles;
-    std::vector<mediagen::MediaFile> m_animationFiles;
+    QMap<QString, QByteArray> m_sounds, m_animations, m_help;
+    std::vector<mediagen::MediaFile> m_soundFiles, m_animationFiles;
 
     static QMap<QString, QByteArray> makeAll(const std::vector<mediagen::MediaFile> &files)
     {
         QMap<QString, QByteArray> out;
-        for (const mediagen::MediaFile &f : files) {
-            if (out.contains(f.name))
-                qWarning("duplicate name %s", qPrintable(f.name));
+        for (const mediagen::MediaFile &f : files)
             out.insert(f.name, f.make());
-        }
         return out;
     }
 
@@ -186,8 +151,8 @@ private slots:
         QCOMPARE(int(m_sounds.size()), int(m_soundFiles.size())); // no name twice
     }
 
-    // The prompt names produced are exactly those the prompt rule asks for:
-    // none missing (silence in an exercise), none that no rule ever plays.
+    // Exactly the prompts the program plays: none missing (silence in an
+    // exercise), none that no rule ever plays.
     void promptNamesMatchTheCatalog()
     {
         const QSet<QString> expected = expectedPromptNames();
@@ -201,43 +166,33 @@ private slots:
         extra.sort();
         QVERIFY2(missing.isEmpty(), qPrintable(u"missing: "_s + missing.join(u", "_s)));
         QVERIFY2(extra.isEmpty(), qPrintable(u"never played: "_s + extra.join(u", "_s)));
-        // Spot checks of the rule: 304 subtask 3 speaks variant 2; 410 has no
-        // problem-cycle prompt of its own.
-        QVERIFY(expected.contains(u"Zvuky\\304\\uv304_2-2.wav"_s));
-        QVERIFY(!expected.contains(u"Zvuky\\304\\uv304_3-1.wav"_s));
-        QVERIFY(!expected.contains(u"Zvuky\\410\\uv410_1-4.wav"_s));
     }
 
-    // The effects and the alert chime under the names the screens play.
+    // The effects, the alert chime and the praise and reprimand lists, whose
+    // names the settings screen shows and stores as INI keys: plain
+    // lower-case ASCII letters before ".wav".
     void effectsAndRewardSoundsExist()
     {
-        for (const char *stem : {"klik1", "klik2", "zpet", "pokladna", "penize", "cihly", "poloz",
-                                 "blud", "ding"}) {
-            const QString name = u"zvuky\\"_s + QLatin1String(stem) + u".wav"_s;
-            QVERIFY2(m_sounds.contains(name), qPrintable(name));
-        }
-        int praise = 0, reprimand = 0;
+        for (const char *stem : {"klik1", "klik2", "zpet", "pokladna", "penize", "cihly", "poloz", "blud", "ding"})
+            QVERIFY2(m_sounds.contains(u"zvuky\\"_s + QLatin1String(stem) + u".wav"_s), stem);
+        QMap<QString, int> lists;
         for (const QString &name : m_sounds.keys()) {
-            const bool isPraise = name.startsWith(u"zvuky\\spravne\\"_s);
-            const bool isReprimand = name.startsWith(u"zvuky\\spatne\\"_s);
-            if (!isPraise && !isReprimand)
+            const QString folder = name.section(u'\\', 0, 1);
+            if (folder != u"zvuky\\spravne"_s && folder != u"zvuky\\spatne"_s)
                 continue;
-            praise += isPraise;
-            reprimand += isReprimand;
-            // The settings list shows the name without ".wav" and stores it as
-            // an INI key: plain lower-case ASCII letters only.
+            ++lists[folder];
             const QString stem = name.section(u'\\', 2);
-            QVERIFY2(stem.endsWith(u".wav"_s), qPrintable(name));
-            const QString bare = stem.chopped(4);
-            QVERIFY2(!bare.isEmpty() && std::all_of(bare.begin(), bare.end(), [](QChar c) {
-                         return c >= u'a' && c <= u'z';
-                     }), qPrintable(name));
+            QVERIFY2(stem.endsWith(u".wav"_s) && stem.size() > 4, qPrintable(name));
+            QVERIFY2(std::all_of(stem.begin(), stem.end() - 4, [](QChar c) { return c >= u'a' && c <= u'z'; }),
+                     qPrintable(name));
         }
-        QVERIFY2(praise >= 6, qPrintable(QString::number(praise)));
-        QVERIFY2(reprimand >= 4, qPrintable(QString::number(reprimand)));
+        QVERIFY(lists.value(u"zvuky\\spravne"_s) >= 6);
+        QVERIFY(lists.value(u"zvuky\\spatne"_s) >= 4);
     }
 
-    // Every sound is a valid WAV, audible, unclipped and of a sensible length.
+    // Every sound is a valid WAV, audible, unclipped and of a sensible length:
+    // speech at least a word and short enough for a child to follow, effects
+    // short (the longest is the register's bell).
     void everyWavIsPlayable()
     {
         for (auto it = m_sounds.cbegin(); it != m_sounds.cend(); ++it) {
@@ -249,19 +204,14 @@ private slots:
             QVERIFY2(w.clippedShare < 0.001, qPrintable(what + u"clipped"_s));
             const bool spoken = it.key().contains(u"\\uv"_s) || it.key().contains(u"\\spravne\\"_s)
                 || it.key().contains(u"\\spatne\\"_s);
-            // Speech: at least a word, short enough for a child to follow.
-            // Effects: short, the longest is the register's bell.
             const double lo = spoken ? 0.4 : 0.04, hi = spoken ? 10.0 : 2.0;
-            QVERIFY2(w.seconds >= lo && w.seconds <= hi,
-                     qPrintable(what + u"%1 s"_s.arg(w.seconds)));
+            QVERIFY2(w.seconds >= lo && w.seconds <= hi, qPrintable(what + u"%1 s"_s.arg(w.seconds)));
         }
     }
 
-    // The build may make files from two threads at once. The speech engine
-    // is one per process: concurrent speaking must give the same recordings
-    // (same length; the engine's pitch flutter varies the samples a little)
-    // as speaking one after another. Effects and animations are exactly
-    // reproducible.
+    // Files made on two threads at once: effects and animations are the same
+    // bytes; speech (one engine per process, whose pitch flutter varies the
+    // samples) keeps its rate and loudness and nearly its length.
     void makingFromTwoThreadsGivesTheSameFiles()
     {
         std::vector<const mediagen::MediaFile *> picks;
@@ -287,13 +237,10 @@ private slots:
             const WavInfo before = readWav(m_sounds.value(name));
             for (const QByteArray &again : {a[i], b[i]}) {
                 const WavInfo w = readWav(again);
-                QVERIFY2(w.error.isEmpty(), qPrintable(name + w.error));
+                QVERIFY2(w.error.isEmpty() && w.peak > 6000, qPrintable(name + w.error));
                 QCOMPARE(w.sampleRate, before.sampleRate);
-                // Speech is not bit-reproducible; its length varies by a few
-                // per cent from run to run (more on a loaded machine).
                 QVERIFY2(std::abs(w.seconds - before.seconds) < std::max(0.25, 0.12 * before.seconds),
                          qPrintable(name + u" %1 s instead of %2 s"_s.arg(w.seconds).arg(before.seconds)));
-                QVERIFY2(w.peak > 6000, qPrintable(name));
             }
         }
     }
@@ -309,14 +256,13 @@ private slots:
     }
 
     // Each animation the screens load: several different frames, looping,
-    // visible, within the size its view is laid out for.
+    // visible, within (and not much smaller than) the size of its view.
     void everyAnimationFitsItsView_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("limit");
         for (int n = 1; n <= 4; ++n)
-            QTest::newRow(qPrintable(u"nulinka%1"_s.arg(n)))
-                << u"obr-pom\\nulinka%1.GIF"_s.arg(n) << QSize(125, 155);
+            QTest::newRow(qPrintable(u"nulinka%1"_s.arg(n))) << u"obr-pom\\nulinka%1.GIF"_s.arg(n) << QSize(125, 155);
         for (int n = 1; n <= 30; ++n)
             QTest::newRow(qPrintable(u"praise%1"_s.arg(n)))
                 << u"obr-pom\\nulák%1.GIF"_s.arg(n, 2, 10, QChar(u'0')) << QSize(177, 162);
@@ -324,7 +270,6 @@ private slots:
             QTest::newRow(qPrintable(u"number%1"_s.arg(v)))
                 << u"obr-pom\\%1.GIF"_s.arg(v, 2, 10, QChar(u'0')) << QSize(130, 160);
     }
-
     void everyAnimationFitsItsView()
     {
         QFETCH(QString, name);
@@ -332,12 +277,11 @@ private slots:
         QVERIFY2(m_animations.contains(name), qPrintable(name));
         const GifInfo g = readGif(m_animations.value(name));
         QVERIFY(g.valid);
-        QVERIFY2(g.size.width() <= limit.width() && g.size.height() <= limit.height(),
-                 qPrintable(u"%1 x %2"_s.arg(g.size.width()).arg(g.size.height())));
+        const QString size = u"%1 x %2"_s.arg(g.size.width()).arg(g.size.height());
+        QVERIFY2(g.size.width() <= limit.width() && g.size.height() <= limit.height(), qPrintable(size));
         QVERIFY2(g.size.width() >= limit.width() * 3 / 4 && g.size.height() >= limit.height() * 3 / 4,
-                 "much smaller than its view");
-        QVERIFY2(g.frames >= 4, qPrintable(QString::number(g.frames)));
-        QVERIFY2(g.distinctFrames >= 3, "hardly moves");
+                 qPrintable(size + u" is much smaller than its view"_s));
+        QVERIFY2(g.frames >= 4 && g.distinctFrames >= 3, "hardly moves");
         QCOMPARE(g.loopCount, -1);            // loops for ever
         QVERIFY2(g.minOpaqueShare > 0.02, "a frame is (nearly) empty");
     }
@@ -351,7 +295,8 @@ private slots:
         QCOMPARE(int(seen.size()), 30);
     }
 
-    // The GIF writer keeps colours, transparency, timing and frame count.
+    // The GIF writer keeps colours, transparency, timing and frame count, and
+    // fits a frame of another size to the first one.
     void gifRoundTripKeepsFramesColoursAndTransparency()
     {
         std::vector<mediagen::GifFrame> frames;
@@ -362,40 +307,35 @@ private slots:
             for (int y = 0; y < 30; ++y)
                 for (int x = 0; x < 20; ++x)
                     img.setPixel(x + f * 10, y, colours[f].rgb());
-            // A smooth ramp in the last rows, to make the palette work.
-            for (int x = 0; x < 40; ++x)
+            for (int x = 0; x < 40; ++x)    // a smooth ramp, to make the palette work
                 img.setPixel(x, 29, qRgb(x * 6, 255 - x * 6, 128));
             frames.push_back({img, 5 + 5 * f});
         }
-        // A frame of another size is fitted to the first one.
         frames.push_back({QImage(10, 10, QImage::Format_RGB32), 10});
         frames.back().image.fill(QColor(250, 250, 0));
 
-        const QByteArray gif = mediagen::encodeGif(frames);
         QBuffer buffer;
-        buffer.setData(gif);
+        buffer.setData(mediagen::encodeGif(frames));
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, "gif");
         QCOMPARE(reader.size(), QSize(40, 30));
         QCOMPARE(reader.imageCount(), 4);
         QCOMPARE(reader.loopCount(), -1);
+        const auto near = [](QColor a, QColor b, int tolerance) {
+            return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+                && std::abs(a.blue() - b.blue()) <= tolerance;
+        };
         for (int f = 0; f < 3; ++f) {
             const QImage img = reader.read().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(reader.nextImageDelay(), (5 + 5 * f) * 10);
-            const QColor inside = img.pixelColor(f * 10 + 5, 10);
-            QVERIFY2(std::abs(inside.red() - colours[f].red()) <= 8
-                         && std::abs(inside.green() - colours[f].green()) <= 8
-                         && std::abs(inside.blue() - colours[f].blue()) <= 8,
-                     qPrintable(inside.name()));
+            QVERIFY2(near(img.pixelColor(f * 10 + 5, 10), colours[f], 8), qPrintable(img.pixelColor(f * 10 + 5, 10).name()));
             QCOMPARE(qAlpha(img.pixel(f == 0 ? 30 : 0, 10)), 0);   // outside the block
-            const QColor ramp = img.pixelColor(20, 29);
-            QVERIFY(std::abs(ramp.red() - 120) <= 16 && std::abs(ramp.green() - 135) <= 16);
+            QVERIFY(near(img.pixelColor(20, 29), QColor(120, 135, 128), 16));
         }
         const QImage fitted = reader.read().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(fitted.size(), QSize(40, 30));
         QVERIFY(fitted.pixelColor(5, 5).red() > 240 && fitted.pixelColor(5, 5).blue() < 10);
         QCOMPARE(qAlpha(fitted.pixel(30, 20)), 0);
-
         QVERIFY(mediagen::encodeGif({}).isEmpty());
     }
 
@@ -404,20 +344,17 @@ private slots:
     void helpPageCoversKeysAndSettings()
     {
         QVERIFY(m_help.contains(u"Help\\Pocty.htm"_s));
-        const QByteArray bytes = m_help.value(u"Help\\Pocty.htm"_s);
         auto decode = QStringDecoder(QStringDecoder::Utf8);
-        const QString page = decode(bytes);
+        const QString page = decode(m_help.value(u"Help\\Pocty.htm"_s));
         QVERIFY(!decode.hasError());
         QVERIFY(page.contains(u"charset=\"utf-8\""_s));
-        for (const QString &key : {u"F2"_s, u"F3"_s, u"F4"_s, u"F5"_s, u"F6"_s, u"F7"_s, u"F8"_s,
-                                   u"F9"_s, u"Esc"_s, u"Alt+H"_s, u"Alt+P"_s, u"Enter"_s,
-                                   u"mezerník"_s, u"šipky"_s})
+        for (const QString &key : {u"F2"_s, u"F3"_s, u"F4"_s, u"F5"_s, u"F6"_s, u"F7"_s, u"F8"_s, u"F9"_s, u"Esc"_s,
+                                   u"Alt+H"_s, u"Alt+P"_s, u"Enter"_s, u"mezerník"_s, u"šipky"_s})
             QVERIFY2(page.contains(u">"_s + key + u"<"_s), qPrintable(key));
         for (const QString &caption :
-             {u"Automatický posun kurzoru"_s, u"Posun po"_s, u"Černé pozadí"_s,
-              u"Tlačítka vždy nahoře"_s, u"Změna varianty úkolu po jeho splnění"_s,
-              u"Počítat i s nulou"_s, u"Použít hodnocení s kartičkami"_s, u"Počet bodů"_s,
-              u"Maxim. počet chyb"_s, u"Počet kartiček"_s, u"Pochvaly"_s, u"Použít pochvalu"_s,
+             {u"Automatický posun kurzoru"_s, u"Posun po"_s, u"Černé pozadí"_s, u"Tlačítka vždy nahoře"_s,
+              u"Změna varianty úkolu po jeho splnění"_s, u"Počítat i s nulou"_s, u"Použít hodnocení s kartičkami"_s,
+              u"Počet bodů"_s, u"Maxim. počet chyb"_s, u"Počet kartiček"_s, u"Pochvaly"_s, u"Použít pochvalu"_s,
               u"Pokárání"_s, u"Použít Ding místo pokárání"_s})
             QVERIFY2(page.contains(caption), qPrintable(caption));
     }

@@ -87,8 +87,7 @@ private slots:
 
         f.state.currentSubtask = 3;
         QVERIFY(f.press("PBsip2"));
-        QCOMPARE(f.state.currentTask, 102);
-        QCOMPARE(f.state.currentSubtask, 1);
+        QVERIFY(f.state.currentTask == 102 && f.state.currentSubtask == 1);
         QCOMPARE(f.rows, std::vector<int>{2});
         QCOMPARE(f.tp.clock.totalSlept(), 100);
         QCOMPARE(f.screen->toolbarPictureName(*f.box("PBsip2")), QStringLiteral("obr\\tlacitka\\sipka2n.Jpg"));
@@ -115,8 +114,7 @@ private slots:
         f.tp.write(QStringLiteral("PodUkl1.INI"), "[Ukol305]\r\nPocet=4\r\n");
         f.start(108);
         const QList<QAction *> ex = f.screen->exerciseMenu()->actions();
-        QVERIFY(ex.at(7)->isChecked());
-        QVERIFY(!ex.at(8)->isEnabled());
+        QVERIFY(ex.at(7)->isChecked() && !ex.at(8)->isEnabled());
         f.start(305, 2);
         QCOMPARE(ex.at(0)->text(), exerciseCaption(301));
         QVERIFY(!ex.at(7)->isChecked() && ex.at(4)->isChecked());
@@ -145,17 +143,14 @@ private slots:
         f.screen->subtaskMenu()->actions().at(2)->trigger();
         levels.at(3)->trigger();
         ex.at(5)->trigger();
-        QCOMPARE(f.state.currentTask, 306);
-        QCOMPARE(f.state.currentSubtask, 1);
-        QCOMPARE(f.state.currentLevel, 4);
-        QCOMPARE(trace.lines(QStringLiteral("menu")),
-                 (QStringList{QStringLiteral("menu kind=subtask choice=3"), QStringLiteral("menu kind=level choice=4"),
-                              QStringLiteral("menu kind=exercise choice=6")}));
+        QVERIFY(f.state.currentTask == 306 && f.state.currentSubtask == 1 && f.state.currentLevel == 4);
+        QCOMPARE(trace.lines("menu"),
+                 (QStringList{"menu kind=subtask choice=3", "menu kind=level choice=4", "menu kind=exercise choice=6"}));
 
         // A level choice in 201 forgets the prompt; elsewhere it stays.
         for (int task : {201, 202}) {
             f.start(task);
-            f.screen->soundPlayer().setLastSoundName(QStringLiteral("Zvuky\\201\\uv201_1-1.wav"));
+            f.screen->soundPlayer().setLastSoundName("Zvuky\\201\\uv201_1-1.wav");
             f.screen->N1uroven1Click(2);
             QCOMPARE(f.screen->soundPlayer().lastSoundName().isEmpty(), task == 201);
         }
@@ -179,8 +174,7 @@ private slots:
         int before = builds;
         f.screen->PBtl1Click(3);
         QCOMPARE(f.screen->toolbar()->y(), 198);
-        QCOMPARE(f.tp.pointer.pos(), QPoint(300, 200));
-        QCOMPARE(builds, before);
+        QVERIFY(f.tp.pointer.pos() == QPoint(300, 200) && builds == before);
         f.settings.setToolbarOnTop(true);
         f.start(402);
         f.screen->PBtl1Click(3);
@@ -191,9 +185,7 @@ private slots:
         before = builds;
         QVERIFY(!f.screen->timer2()->isActive());
         f.screen->PBtl1Click(3);
-        QVERIFY(f.screen->timer2()->isActive());
-        QVERIFY(!f.box("PBtl2")->hint().isEmpty());
-        QCOMPARE(builds, before);
+        QVERIFY(f.screen->timer2()->isActive() && !f.box("PBtl2")->hint().isEmpty() && builds == before);
         userChanges = [&] { f.settings.setNoZero(!f.settings.noZero()); };
         f.screen->PBtl1Click(3);
         QCOMPARE(builds, before + 1);
@@ -212,8 +204,7 @@ private slots:
         QCOMPARE(cards, 0);
         f.settings.setUseCards(true);
         f.screen->PBtl1Click(2);
-        QCOMPARE(cards, 1);
-        QCOMPARE(f.tp.pointer.pos(), QPoint(40, 50));
+        QVERIFY(cards == 1 && f.tp.pointer.pos() == QPoint(40, 50));
 
         f.start(306, 5);
         f.state.currentTask = 502;
@@ -222,11 +213,9 @@ private slots:
         f.screen->timer2()->setEnabled(true);
         f.rows.clear();
         f.screen->PBtl1Click(1);
-        QCOMPARE(f.state.currentTask, 306);
-        QCOMPARE(f.state.currentLevel, 5);
+        QVERIFY(f.state.currentTask == 306 && f.state.currentLevel == 5);
         QCOMPARE(f.rows, std::vector<int>{6});
-        QCOMPARE(intro, 1);
-        QVERIFY(!f.screen->timer2()->isActive());
+        QVERIFY(intro == 1 && !f.screen->timer2()->isActive());
     }
 };
 

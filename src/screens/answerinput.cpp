@@ -69,8 +69,10 @@ void ExerciseScreen::keyPressEvent(QKeyEvent *event)
 {
     // Alt may be let go before the letter; the chord is remembered at the press.
     const int key = virtualKey(event->key());
-    if (key != 0 && !event->isAutoRepeat())
+    if (key != 0 && !event->isAutoRepeat()) {
         m_altChordKey = (event->modifiers() & Qt::AltModifier) ? key : 0;
+        m_pressedKeys.insert(key);
+    }
     event->accept();
 }
 
@@ -82,6 +84,13 @@ void ExerciseScreen::keyReleaseEvent(QKeyEvent *event)
     const int key = virtualKey(event->key());
     if (key == 0)
         return;
+    // A release whose press went elsewhere (a popup menu chosen with Enter,
+    // a message box, the intro screen that started this exercise) is not
+    // this screen's key: acting on it would answer a tile by accident.
+    if (!m_pressedKeys.remove(key)) {
+        trace("key-ignored", {{"code", QString::number(key)}});
+        return;
+    }
     Qt::KeyboardModifiers modifiers = event->modifiers();
     if (key == m_altChordKey)
         modifiers |= Qt::AltModifier;

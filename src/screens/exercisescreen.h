@@ -12,6 +12,7 @@
 #include "screens/controls.h"
 #include <QCursor>
 #include <QHash>
+#include <QSet>
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -292,6 +293,7 @@ private:
     KeyHook m_mazeKeyHook;
     std::function<void()> m_rewardModeHandler;
     int m_altChordKey = 0;              // a key pressed together with Alt, until released
+    QSet<int> m_pressedKeys;            // keys whose press this screen saw, until released
     qint64 m_promptFrameAt = 0;         // platform clock of the prompt animation's last frame
     int m_promptFrameDelay = 0;         // ms that frame stays
 

@@ -28,7 +28,7 @@ QColor upperPanelColour() { return QColor(250, 235, 175); }
 
 int sizeSetTileSide(int size)
 {
-    static const int sides[] = {64, 94, 126, 164};
+    static const int sides[] = {56, 84, 114, 146};
     return sides[qBound(1, size, 4) - 1];
 }
 

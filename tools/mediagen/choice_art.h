@@ -27,12 +27,14 @@ QString pad(int n, int width);
 QColor tileAreaColour();
 QColor upperPanelColour();
 
-// Picture sizes. Tiles of 250 × 172 cells, display boxes of 216 × 160.
-constexpr QSize kObjectTile(210, 156);      // 101 pictures and pictograms, 102 paint
+// Picture sizes. Tiles of 250 × 172 cells, display boxes of 216 × 160. Tiles
+// are small enough that a jittered grid of two rows and three columns stays
+// inside the tile panel, also at 118/120 of its size on a 96-dpi display.
+constexpr QSize kObjectTile(192, 146);      // 101 pictures and pictograms, 102 paint
 constexpr QSize kObjectDisplay(212, 156);   // their "d" look
-constexpr QSize kCountTile(230, 160);       // 111 quantities
+constexpr QSize kCountTile(192, 146);       // 111 quantities
 constexpr QSize kCountDisplay(216, 160);
-constexpr QSize kNumberTile(124, 150);      // fits the 128-pixel cells of the number row
+constexpr QSize kNumberTile(100, 106);      // two rows fit the tile panel also below a 20-pixel grid offset
 constexpr QSize kSmallNumberTile(96, 110);
 constexpr QSize kSign(55, 160);
 constexpr QSize kPatternBox(216, 160);      // the 102 sample object and prazdny6
