@@ -5,7 +5,7 @@
 #include "screens/exercisescreen.h"
 #include "screens/paintbox.h"
 #include "support/screenenv.h"
-#include "support/trim1_context.h"
+#include "support/contextfixture.h"
 #include <QApplication>
 #include <QDir>
 #include <QLabel>

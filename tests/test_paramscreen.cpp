@@ -2,7 +2,7 @@
 // rules, the OK checks, the untouched settings file, the sound lists and the
 // layout at the design resolution and scaled.
 #include "screens/paramscreen.h"
-#include "support/trim1_context.h"
+#include "support/contextfixture.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>

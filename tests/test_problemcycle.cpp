@@ -8,7 +8,7 @@
 #include "screens/introscreen.h"
 #include "screens/paintbox.h"
 #include "support/screenenv.h"
-#include "support/trim1_context.h"
+#include "support/contextfixture.h"
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
