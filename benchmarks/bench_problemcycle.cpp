@@ -1,5 +1,5 @@
 // Times the problem cycle on the real media folder: a Problem build of each
-// choice exercise (the same exercise again, so no prompt is spoken) and the
+// playable exercise (the same exercise again, so no prompt is spoken) and the
 // move of the highlight from one Tile to another. Sounds go to a recording
 // device and waits to a fake clock, so the figures are the program's own
 // work. Usage: bench_problemcycle [media folder] (default: the build's media).
@@ -83,7 +83,8 @@ int main(int argc, char *argv[])
 
     std::printf("media: %s\n", qPrintable(media));
     std::printf("%-6s %-28s %12s %12s %12s\n", "task", "step", "first ms", "mean ms", "worst ms");
-    for (int task : {101, 102, 108, 111, 202, 204}) {
+    for (const CatalogEntry &entry : catalog()) {
+        const int task = entry.taskId;
         if (!screen.canBuild(task))
             continue;
         state.currentTask = task;

@@ -9,6 +9,7 @@
 // build can live in the generator.
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace flumo {
@@ -78,6 +79,26 @@ public:
     // Builds the Problem of state.currentTask (level and subtask already
     // clamped, layout already set).
     virtual void build(ProblemContext &ctx) = 0;
+    // Every picture and sound the built problem can ask for beyond what the
+    // build itself measured or played (answer-box looks, display pictures,
+    // sounds of later steps). The media walk checks them against the pack.
+    virtual QStringList mediaNames(const Problem &problem) const
+    {
+        (void)problem;
+        return {};
+    }
+};
+
+// A generator whose exercises judge answers by a rule of their own also
+// derives from this; EvaluateAnswer asks it instead of comparing
+// SelectedTile with TargetTile.
+class AnswerRule {
+public:
+    virtual ~AnswerRule() = default;
+    // The verdict on tile `selected` (1-based), asked before AnswersGiven
+    // counts it; it may recompute TargetTile and do the family's
+    // intermediate and right-step drawing.
+    virtual bool judgeAnswer(Problem &problem, int selected) = 0;
 };
 
 using GeneratorFactory = std::unique_ptr<Generator> (*)();

@@ -125,7 +125,7 @@ public:
     // the upper panel can show, the display pictures of 204 (including the
     // numbers right answers bring) and the spoken task. Taken from the
     // problem as built; no duplicates.
-    QStringList mediaNames(const Problem &problem) const;
+    QStringList mediaNames(const Problem &problem) const override;
 
 private:
     ChoiceState m_state;

@@ -240,16 +240,8 @@ public:
     void setColouringKeyHook(KeyHook hook) { m_colouringKeyHook = std::move(hook); }
     void setMazeKeyHook(KeyHook hook) { m_mazeKeyHook = std::move(hook); }
 
-    // A family generator with an answer rule of its own also derives from
-    // this; EvaluateAnswer asks it instead of comparing with TargetTile.
-    class AnswerRule {
-    public:
-        virtual ~AnswerRule() = default;
-        // The verdict on tile `selected` (1-based), asked before
-        // AnswersGiven counts it; it may recompute TargetTile and do the
-        // family's intermediate and right-step drawing.
-        virtual bool judgeAnswer(Problem &problem, int selected) = 0;
-    };
+    // The answer rule of a family (engine/generator.h).
+    using AnswerRule = flumo::AnswerRule;
 
     // EvaluateAnswer: judges the answer on SelectedTile.
     void EvaluateAnswer();
