@@ -418,11 +418,18 @@ private slots:
 
     void fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges()
     {
-        // A maker whose bytes differ on every call, as speech does.
-        int calls = 0;
-        const auto entriesFor = [&calls](const QString &print) {
-            return std::vector<PackEntry>{
-                {"Zvuky\\101\\uv101_1-1.wav", 0, false, [&calls] { return QByteArray::number(++calls); }, print}};
+        // A maker whose bytes differ on every call, as speech does; the
+        // batch is announced (prepare) for exactly the files that are made,
+        // before the first of them is made.
+        int calls = 0, prepared = 0;
+        bool preparedFirst = true;
+        const auto entriesFor = [&](const QString &print) {
+            return std::vector<PackEntry>{{"Zvuky\\101\\uv101_1-1.wav", 0, false,
+                                           [&] {
+                                               preparedFirst = preparedFirst && prepared > calls;
+                                               return QByteArray::number(++calls);
+                                           },
+                                           print, [&] { ++prepared; }}};
         };
         QTemporaryDir dir;
         QCOMPARE(writePack(entriesFor("v1:Najdi"), dir.path()).written, 1);
@@ -433,6 +440,8 @@ private slots:
         QVERIFY(QFile::remove(dir.path() + "/zvuky/101/uv101_1-1.wav"));
         QCOMPARE(writePack(entriesFor("v1:Ukaz"), dir.path()).written, 1);
         QCOMPARE(calls, 3);
+        QCOMPARE(prepared, 3);
+        QVERIFY(preparedFirst);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <mutex>
 
 using namespace Qt::StringLiterals;
@@ -99,10 +100,12 @@ const QString kObjects[kObjectCount] = {
     u"🌵"_s, u"🍁"_s, u"🐚"_s, u"🍩"_s,  // kaktus, list, mušle, kobliha
 };
 
+// Each picture shows exactly one thing: a child counts the pictures, so a
+// glyph of a pair or a bunch would make the tile show another number.
 const QString kCountKindGlyphs[kCountKinds] = {
-    u"🍎"_s, u"🍐"_s, u"🍊"_s, u"🍋"_s, u"🍌"_s, u"🍓"_s, u"🍒"_s, u"🥕"_s, u"🍄"_s, u"⚽"_s,
+    u"🍎"_s, u"🍐"_s, u"🍊"_s, u"🍋"_s, u"🍌"_s, u"🍓"_s, u"🍩"_s, u"🥕"_s, u"🍄"_s, u"⚽"_s,
     u"🎈"_s, u"⭐"_s, u"🌷"_s, u"🐠"_s, u"🐞"_s, u"🦋"_s, u"🐤"_s, u"🐌"_s, u"🚗"_s, u"🍪"_s,
-    u"🍭"_s, u"🔔"_s, u"🎁"_s, u"🥚"_s, u"🐝"_s, u"🧦"_s, u"🔑"_s, u"✏️"_s, u"🌻"_s, u"🐢"_s,
+    u"🍭"_s, u"🔔"_s, u"🎁"_s, u"🥚"_s, u"🐝"_s, u"🧸"_s, u"🔑"_s, u"✏️"_s, u"🌻"_s, u"🐢"_s,
 };
 
 struct SpriteCache {
@@ -159,6 +162,18 @@ int sizeSetObject(int k)
 }
 
 QString countKindGlyph(int k) { return k >= 1 && k <= kCountKinds ? kCountKindGlyphs[k - 1] : QString(); }
+
+bool showsSeveralObjects(const QString &glyph)
+{
+    // Glyphs whose colour-font picture shows a pair, a bunch or a group.
+    static const QString several[] = {
+        u"🍒"_s, u"🍇"_s, u"🫐"_s, u"🥜"_s, u"🫘"_s, u"🍟"_s, u"🍿"_s, u"🍡"_s, u"🍢"_s, u"🧆"_s,
+        u"🥞"_s, u"🥢"_s, u"🍻"_s, u"🥂"_s, u"🧦"_s, u"🧤"_s, u"👀"_s, u"👣"_s, u"🐾"_s, u"👥"_s,
+        u"👫"_s, u"👬"_s, u"👭"_s, u"👪"_s, u"👯"_s, u"🎎"_s, u"🎭"_s, u"🎳"_s, u"🎶"_s, u"📚"_s,
+        u"💐"_s, u"🌾"_s, u"🍂"_s, u"🎊"_s,
+    };
+    return std::find(std::begin(several), std::end(several), glyph) != std::end(several);
+}
 
 QColor paintColour(int c)
 {

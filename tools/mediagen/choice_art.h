@@ -54,9 +54,12 @@ QString objectGlyph(int n);
 // The object shown by picture set k (1..69) of the size exercise.
 constexpr int kSizeSetCount = 69;
 int sizeSetObject(int k);
-// The 30 kinds of countable object (1..30).
+// The 30 kinds of countable object (1..30), each a single thing.
 constexpr int kCountKinds = 30;
 QString countKindGlyph(int k);
+// True for a glyph known to draw two or more things (a pair of socks, a
+// bunch of cherries): never a picture that is counted.
+bool showsSeveralObjects(const QString &glyph);
 
 // The 15 colours of the colour exercise (1..15). Colour 1 is white, which
 // is also the look of the uncoloured sample object, so it is never asked.

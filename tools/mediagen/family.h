@@ -18,6 +18,10 @@ struct MediaFile {
     // not bit-reproducible, such as speech). A file on disk that was made
     // from the same fingerprint is kept without calling make().
     QString fingerprint = {};
+    // Optional: called by the writer, before any make() of the pack, for
+    // every file it is going to make (not for files it keeps). Makers that
+    // work best in batches (speech) collect their batch here.
+    std::function<void()> prepare = {};
 };
 
 class Family {

@@ -14,6 +14,7 @@ struct PackEntry {
     bool familyThreadSafe = false;
     std::function<QByteArray()> make;
     QString fingerprint;       // see MediaFile::fingerprint
+    std::function<void()> prepare; // see MediaFile::prepare
 };
 
 // Every file of every family, in table order. Fails (false, error names
