@@ -247,6 +247,37 @@ private slots:
             QVERIFY2(m_bytes.value(QStringLiteral("obr\\%1.Jpg").arg(a)) != m_bytes.value(QStringLiteral("obr\\%1.Jpg").arg(b)), a);
     }
 
+    // The intro's design boxes shrink to 118/120 on other displays while
+    // their pictures keep their size: the part cut off right and bottom
+    // shows nothing but the background the picture was cut from (the
+    // description panel keeps its frame, the small buttons their rims).
+    void designBoxPicturesLoseOnlyBackgroundAtOtherDensity()
+    {
+        FileStore store(m_pack.path());
+        PictureLoader loader(store);
+        const flumo::Picture bgr = loader.loadPlain("Obr\\uvod\\bgr.jpg");
+        QVERIFY(bgr.ok());
+        const std::pair<const char *, QRect> boxes[] = {
+            {"text01", QRect(42, 364, 450, 140)}, {"text02", QRect(42, 364, 450, 140)},
+            {"text03", QRect(42, 364, 450, 140)}, {"text04", QRect(42, 364, 450, 140)},
+            {"min", QRect(720, 28, 23, 23)},      {"zavr", QRect(750, 28, 23, 23)}};
+        for (const auto &[stem, at] : boxes) {
+            const flumo::Picture pic = loader.loadPlain(QStringLiteral("obr\\uvod\\%1.Jpg").arg(stem));
+            QVERIFY2(pic.ok() && pic.image.size() == at.size(), stem);
+            const int keptW = at.width() * 118 / 120, keptH = at.height() * 118 / 120;
+            int worst = 0;
+            for (int y = 0; y < at.height(); ++y)
+                for (int x = 0; x < at.width(); ++x) {
+                    if (x < keptW && y < keptH)
+                        continue;
+                    const QRgb a = pic.image.pixel(x, y), b = bgr.image.pixel(at.x() + x, at.y() + y);
+                    worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                      std::abs(qBlue(a) - qBlue(b))});
+                }
+            QVERIFY2(worst < 40, qPrintable(QStringLiteral("%1: %2").arg(stem).arg(worst)));
+        }
+    }
+
     void containerMarksTheMediaRoot()
     {
         const flumo::Picture inside = PictureLoader::decodeContainer(m_bytes.value("Obr\\Okno.PT0"));

@@ -300,6 +300,26 @@ private slots:
         QCOMPARE(warm(objectPicture(apple, true, Look::Display)), 0);
     }
 
+    // The 102 sample before it is painted never looks painted white: its
+    // inside is clearly grey, the white one's is not.
+    void unpaintedSampleIsGreyNotWhite()
+    {
+        auto greyShare = [](const QImage &img) {
+            int grey = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    grey += std::abs(c.red() - c.blue()) < 16 && c.red() > 110 && c.red() < 190;
+                }
+            return double(grey) / (img.width() * img.height());
+        };
+        for (int d = 1; d <= 7; ++d) {
+            const QString what = QString::number(d);
+            const double unpainted = greyShare(sampleObject(d, 0)), white = greyShare(sampleObject(d, 1));
+            QVERIFY2(unpainted > 3 * white + 0.01, qPrintable(what + QStringLiteral(": %1 %2").arg(unpainted).arg(white)));
+        }
+    }
+
     void numeralsAreLargeAndInTheirColour()
     {
         auto inkBox = [](const QImage &img, bool red) {

@@ -71,8 +71,9 @@ QColor paintColour(int c);
 QImage sprite(const QString &glyph);
 // Draws img scaled to fit box (aspect kept), centred.
 void drawFitted(QPainter &p, const QRectF &box, const QImage &img);
-// The one-colour pictogram of a sprite: its shape in three shades of one
-// dark blue, chosen by the brightness of the colour picture.
+// The one-colour pictogram of a sprite: its shape in two light shades of one
+// blue, with dark lines along the outline and the colour picture's sharp
+// colour changes, so that objects of one outline still differ.
 QImage pictogram(const QImage &spriteImage);
 
 // A card of size in the given look on its background, with the rectangle
