@@ -248,7 +248,8 @@ std::vector<SpeechAudio> runFestival(const QString &voice, const QStringList &te
 
 // Sentences waiting for Festival, and what it spoke. A sentence asked for
 // before it was queued is queued then; each run takes a batch of queued
-// sentences of one voice, so two workers run two batches at a time.
+// sentences of one voice, and a worker whose sentence is in another
+// worker's run speaks the next batch meanwhile, so both stay busy.
 class FestivalQueue {
 public:
     void add(Voice voice, const QString &text)
@@ -274,24 +275,37 @@ public:
                 }
                 return audio;
             }
+            QStringList batch;
+            Voice batchVoice = voice;
             if (m_running.contains(key)) {
-                m_changed.wait(guard);
-                continue;
+                // Another run speaks this text: meanwhile speak the next
+                // queued batch rather than wait idle.
+                for (Voice v : {Voice::Teacher, Voice::Child})
+                    if (batch.isEmpty() && !m_queue[int(v)].isEmpty()) {
+                        batchVoice = v;
+                        while (!m_queue[int(v)].isEmpty() && batch.size() < kBatch)
+                            batch.append(m_queue[int(v)].takeFirst());
+                    }
+                if (batch.isEmpty()) {
+                    m_changed.wait(guard);
+                    continue;
+                }
+            } else {
+                // Start a batch with this text and the oldest queued ones.
+                QStringList &queue = m_queue[int(voice)];
+                queue.removeOne(text);
+                batch.append(text);
+                while (!queue.isEmpty() && batch.size() < kBatch)
+                    batch.append(queue.takeFirst());
             }
-            // Start a batch with this text and the oldest queued ones.
-            QStringList &queue = m_queue[int(voice)];
-            queue.removeOne(text);
-            QStringList batch{text};
-            while (!queue.isEmpty() && batch.size() < kBatch)
-                batch.append(queue.takeFirst());
             for (const QString &t : batch)
-                m_running.insert(keyOf(voice, t));
+                m_running.insert(keyOf(batchVoice, t));
             guard.unlock();
-            std::vector<SpeechAudio> spoken = runFestival(festival().voice[int(voice)], batch);
+            std::vector<SpeechAudio> spoken = runFestival(festival().voice[int(batchVoice)], batch);
             guard.lock();
             for (int i = 0; i < batch.size(); ++i) {
-                m_running.remove(keyOf(voice, batch[i]));
-                m_done.insert(keyOf(voice, batch[i]), std::move(spoken[size_t(i)]));
+                m_running.remove(keyOf(batchVoice, batch[i]));
+                m_done.insert(keyOf(batchVoice, batch[i]), std::move(spoken[size_t(i)]));
             }
             m_changed.notify_all();
         }
@@ -299,8 +313,8 @@ public:
 
 private:
     // Large enough that starting the program (about half a second) costs
-    // little, small enough that both workers get a batch.
-    static constexpr int kBatch = 120;
+    // little, small enough that both workers get batches.
+    static constexpr int kBatch = 80;
     using Key = QString;   // the voice's digit, then the text
     static Key keyOf(Voice voice, const QString &text) { return QString::number(int(voice)) + text; }
 
