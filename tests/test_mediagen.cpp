@@ -473,6 +473,15 @@ private slots:
         QCOMPARE(calls, 3);
         QCOMPARE(prepared, 3);
         QVERIFY(preparedFirst);
+        // A spoken file the pack no longer names is removed; other files stay.
+        QFile other(dir.path() + "/zvuky/own.wav");
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        auto renamed = entriesFor("v1:Ukaz");
+        renamed[0].name = "Zvuky\\101\\uv101_1-2.wav";
+        QCOMPARE(writePack(renamed, dir.path()).written, 1);
+        QVERIFY(!QFile::exists(dir.path() + "/zvuky/101/uv101_1-1.wav"));
+        QVERIFY(QFile::exists(dir.path() + "/zvuky/101/uv101_1-2.wav") && other.exists());
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 #include <condition_variable>
@@ -235,6 +236,15 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     work();
     for (std::thread &t : threads)
         t.join();
+    // A fingerprinted file of an earlier run that the pack no longer holds
+    // (a renamed praise sound) would still be listed by the settings
+    // screen, which lists the folder: remove it.
+    QSet<QString> current;
+    for (const PackEntry &entry : entries)
+        current.insert(entry.name);
+    for (auto it = known.cbegin(); it != known.cend(); ++it)
+        if (!current.contains(it.key()))
+            QFile::remove(root + diskPath(it.key()));
     QString error;
     if (writeIfChanged(root + QLatin1String(kFingerprintFile), fingerprintBytes(made), &error) < 0)
         result.errors << error;

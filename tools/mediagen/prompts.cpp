@@ -171,7 +171,7 @@ std::vector<SpokenText> reprimandPhrases()
 {
     return named(u"zvuky\\spatne\\"_s,
                  {u"Zkus to ještě jednou."_s, u"To není ono."_s, u"Podívej se pozorně."_s,
-                  u"Skoro, zkus to znovu."_s, u"Ještě chvilku přemýšlej."_s});
+                  u"Skoro, zkus to znovu."_s, u"Ještě přemýšlej."_s});
 }
 
 } // namespace mediagen
