@@ -115,6 +115,33 @@ constexpr int kPatternObjects[90] = {
     5, 6, 7, 8, 9, 36,              // divoká zvířata
 };
 
+// One to four objects of a kind on a tray, large enough to count at a
+// glance even in the small look of the row.
+QImage quantityPicture(int kind, int count, Look look)
+{
+    QRect content;
+    QImage img = choice::card(look == Look::Display ? kCountRowDisplay : choice::kCountTile, look, &content);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tray = QRectF(content).adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(215, 200, 165), 2));
+    p.setBrush(QColor(250, 244, 226));
+    p.drawRoundedRect(tray, 12, 12);
+    // Cells of a 2 x 2 grid; three objects stand two over one.
+    static const QPointF cells[5][4] = {
+        {}, {{0.5, 0.5}}, {{0.25, 0.5}, {0.75, 0.5}}, {{0.25, 0.27}, {0.75, 0.27}, {0.5, 0.73}},
+        {{0.25, 0.27}, {0.75, 0.27}, {0.25, 0.73}, {0.75, 0.73}},
+    };
+    const QImage art = choice::sprite(choice::countKindGlyph(kind));
+    const qreal item = qMin(tray.width() / 2, tray.height() / 2) * 0.86;
+    const int n = qBound(1, count, 4);
+    for (int i = 0; i < n; ++i) {
+        const QPointF c(tray.left() + cells[n][i].x() * tray.width(), tray.top() + cells[n][i].y() * tray.height());
+        choice::drawFitted(p, QRectF(c.x() - item / 2, c.y() - item / 2, item, item), art);
+    }
+    return img;
+}
+
 // An empty window of the row: a dashed frame with a question mark.
 QImage window(QSize size)
 {
@@ -172,13 +199,7 @@ public:
             for (int k = 1; k <= choice::kCountKinds; ++k)
                 for (int v = 1; v <= 4; ++v)
                     out.push_back({lookName(u"obr\\108\\pocet\\obr"_s + pad(k, 2) + u'_' + QString::number(v), look),
-                                   [=] {
-                                       QImage img = choice::countPicture(k, v, lookOf(look));
-                                       if (look == 2)
-                                           img = img.scaled(kCountRowDisplay, Qt::IgnoreAspectRatio,
-                                                            Qt::SmoothTransformation);
-                                       return draw::jpeg(img);
-                                   }});
+                                   [=] { return draw::jpeg(quantityPicture(k, v, lookOf(look))); }});
         }
         // The windows: a picture's, a one-digit, a two-digit and a
         // three-digit number's.
