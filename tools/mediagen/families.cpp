@@ -11,6 +11,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeHelpFamily());
     all.push_back(makeChoicePictureFamily());
     all.push_back(makeChoiceSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 
