@@ -1,5 +1,8 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
+#include "exercises/decomposition.h"
+#include "exercises/numberrow.h"
+#include "exercises/ordinal.h"
 #include <iterator>
 
 namespace flumo {
@@ -16,8 +19,8 @@ struct Dispatch {
 constexpr Dispatch kDispatch[] = {
     // choice generator (number rows 201 and 205 included)
     {101, makeChoiceGenerator}, {102, makeChoiceGenerator}, {108, makeChoiceGenerator},
-    {111, makeChoiceGenerator}, {201, nullptr}, {202, makeChoiceGenerator},
-    {204, makeChoiceGenerator}, {205, nullptr},
+    {111, makeChoiceGenerator}, {201, makeNumberIntroGenerator}, {202, makeChoiceGenerator},
+    {204, makeChoiceGenerator}, {205, makeDecompositionExplorer},
     // shapes
     {103, nullptr}, {104, nullptr}, {105, nullptr}, {106, nullptr}, {107, nullptr},
     // size row and odd picture
@@ -25,9 +28,9 @@ constexpr Dispatch kDispatch[] = {
     // number and picture rows
     {112, nullptr}, {208, nullptr}, {311, nullptr},
     // ordinal numbers
-    {203, nullptr},
+    {203, makeOrdinalGenerator},
     // decomposition
-    {206, nullptr}, {207, nullptr},
+    {206, makeDecompositionGenerator}, {207, makeDecompositionGenerator},
     // pictures and equations
     {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
     // wrong and right examples
