@@ -171,6 +171,16 @@ private slots:
         QCOMPARE(rec.lines("answer").size(), 0);
         QCOMPARE(f.scores.errorCount + f.scores.pointCount, 0);
         QCOMPARE(rec.lines("explorer").size(), 3);
+
+        // A new problem closes an open explorer: the row is back, whole.
+        f.click(3);
+        QVERIFY(!line->isEnabled());
+        f.screen->ZamichUkl1Click();
+        QCOMPARE(f.problem().tileCount, 3);
+        QCOMPARE(f.problem().stem(3), QStringLiteral("obr\\205\\cis03"));
+        QVERIFY(!line->isVisibleTo(f.screen.get()) && line->isEnabled());
+        f.click(1);
+        QCOMPARE(static_cast<const DecompositionExplorer *>(f.screen->generator())->state().whole, 1);
     }
 };
 
