@@ -17,6 +17,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeDecompositionSpeechFamily());
     all.push_back(makeFingerPictureFamily());
     all.push_back(makeNumberSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 

@@ -59,5 +59,12 @@ std::unique_ptr<Family> makeDecompositionSpeechFamily();
 // Number introduction (fingers, spoken numbers): numberrow_media.cpp.
 std::unique_ptr<Family> makeFingerPictureFamily();
 std::unique_ptr<Family> makeNumberSpeechFamily();
+// Shape pictures and the spoken tasks of the shapes and the size row:
+// shapes_media.cpp.
+std::unique_ptr<Family> makeShapePictureFamily();
+std::unique_ptr<Family> makeShapeSpeechFamily();
+// Pictures of the size row's quantities, the odd picture, the picture
+// patterns and the row windows: rows_media.cpp.
+std::unique_ptr<Family> makeRowPictureFamily();
 
 } // namespace mediagen
