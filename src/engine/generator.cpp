@@ -1,5 +1,7 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
+#include "exercises/equationpictures.h"
+#include "exercises/examples.h"
 #include <iterator>
 
 namespace flumo {
@@ -29,9 +31,10 @@ constexpr Dispatch kDispatch[] = {
     // decomposition
     {206, nullptr}, {207, nullptr},
     // pictures and equations
-    {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
+    {302, makeEquationPictureGenerator}, {303, makeEquationPictureGenerator},
+    {304, makeEquationPictureGenerator}, {307, makeEquationPictureGenerator},
     // wrong and right examples
-    {308, nullptr},
+    {308, makeWrongExampleGenerator},
     // equations with gaps and signs
     {305, nullptr}, {306, nullptr}, {310, nullptr},
     // complex equations, think of a number
