@@ -6,6 +6,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <random>
@@ -100,7 +101,8 @@ void drawItems(QPainter &p, const QRectF &area, int kind, int count, int faded =
     if (count <= 0)
         return;
     int cols = 1;
-    const qreal cell = qMin(maxCell, bestCell(area.size(), count, &cols));
+    // One or two objects are not drawn giant beside a picture of many.
+    const qreal cell = std::min({maxCell, bestCell(area.size(), count, &cols), area.height() * 0.52});
     const int rows = (count + cols - 1) / cols;
     const QPointF origin(area.left() + (area.width() - cell * cols) / 2, area.top() + (area.height() - cell * rows) / 2);
     const QImage art = choice::sprite(choice::countKindGlyph(objectKind(kind)));
@@ -221,7 +223,7 @@ void drawFormula(QPainter &p, const QRectF &rect, const QStringList &tokens)
     };
     std::vector<Piece> pieces;
     const qreal px = 200;
-    const qreal space = px * 0.16;
+    const qreal space = px * 0.10;
     qreal x = 0;
     for (const QString &t : tokens) {
         const bool number = t.front().isDigit();
