@@ -227,7 +227,9 @@ void drawFormula(QPainter &p, const QRectF &rect, const QStringList &tokens)
     qreal x = 0;
     for (const QString &t : tokens) {
         const bool number = t.front().isDigit();
-        QPainterPath path = draw::textOutline(t, int(px), t.size() > 1);
+        // Whole equations use the narrower cut throughout, so their
+        // numbers stay large on a tile.
+        QPainterPath path = draw::textOutline(t, int(px), t.size() > 1 || tokens.size() > 3);
         const QRectF box = path.boundingRect();
         path.translate(x - box.left(), 0);
         x += box.width() + space;
@@ -243,7 +245,7 @@ void drawFormula(QPainter &p, const QRectF &rect, const QStringList &tokens)
     const QPainterPath digit = draw::textOutline(u"0"_s, int(px));
     const qreal digitH = digit.boundingRect().height();
     const QRectF box = all.boundingRect();
-    const qreal scale = qMin(rect.height() * 0.62 / digitH, rect.width() * 0.92 / box.width());
+    const qreal scale = qMin(rect.height() * 0.62 / digitH, rect.width() * 0.96 / box.width());
     QTransform t;
     t.translate(rect.center().x() - box.center().x() * scale,
                 rect.center().y() - digit.boundingRect().center().y() * scale);
