@@ -6,6 +6,7 @@
 #include "engine/scoring.h"
 #include "exercises/choice.h"
 #include "exercises/examples.h"
+#include "exercises/shapes.h"
 #include "media/animation.h"
 #include "media/numbertext.h"
 #include "platform/inifile.h"
@@ -738,7 +739,7 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if ((task == 202 && subtask == 4) || task == 308)
+        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task) || task == 308)
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());
