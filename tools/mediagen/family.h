@@ -54,6 +54,10 @@ std::unique_ptr<Family> makeHelpFamily();
 std::unique_ptr<Family> makeChoicePictureFamily();
 // Spoken tasks of the choice exercises: choice_sounds.cpp.
 std::unique_ptr<Family> makeChoiceSpeechFamily();
+// Pictures and speech of the pictures-and-equations exercises and of the
+// wrong and right examples: equations.cpp, equations_speech.cpp.
+std::unique_ptr<Family> makeEquationPictureFamily();
+std::unique_ptr<Family> makeEquationSpeechFamily();
 // Ordinal numbers: ordinal_media.cpp.
 std::unique_ptr<Family> makeOrdinalPictureFamily();
 std::unique_ptr<Family> makeOrdinalSpeechFamily();
