@@ -62,6 +62,18 @@ public:
     {
         (void)k, (void)picture, (void)left, (void)width, (void)draw;
     }
+    // The reprimand of a wrong answer (the alert sound when the settings ask
+    // for it, else a reprimand sound), without counting an error: for a
+    // family's own control tiles that refuse a step.
+    virtual void reprimand() {}
+    // Plays a sound at once, without the sound-start timer; a missing file is
+    // skipped. wait: return only when it has ended.
+    virtual void playSoundNow(const QString &name, bool wait) { (void)name, (void)wait; }
+    // The figure on the riddle panel (PanelSamana1): shown and animated
+    // (thinking), or its animation stopped (it stays shown).
+    virtual void animateRiddleFigure(bool thinking) { (void)thinking; }
+    // Tile i drawn face down (the riddle's card back) until the next build.
+    virtual void coverTile(int i) { (void)i; }
 };
 
 // Everything a build may read or write. All references outlive the call.
@@ -86,6 +98,24 @@ public:
     {
         (void)problem;
         return {};
+    }
+    // The picture pattern row box `box` (one PatternRow::Box) shows now, for
+    // families whose row follows the child's steps; "" keeps the screen's
+    // own rule. solved: the answer box shows its solved look.
+    virtual QString patternRowPicture(unsigned box, const Problem &problem, bool solved) const
+    {
+        (void)box, (void)problem, (void)solved;
+        return {};
+    }
+    // The sound the build started through ProblemHost::playSound has just
+    // been played by the sound-start timer (to its end when it was started
+    // with waiting). A family that speaks in parts goes on here. Returns true
+    // when the problem has only now become ready for answers (the screen then
+    // starts the automatic cursor movement when that setting is on).
+    virtual bool soundPlayed(ProblemHost &host)
+    {
+        (void)host;
+        return false;
     }
 };
 

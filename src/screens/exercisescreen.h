@@ -199,6 +199,10 @@ public:
     void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) override;
     void playSound(const QString &name, bool wait) override;
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw) override;
+    void reprimand() override;
+    void playSoundNow(const QString &name, bool wait) override;
+    void animateRiddleFigure(bool thinking) override;
+    void coverTile(int i) override;
 
     // The pattern row boxes' pictures now ("" for none): PBvz1Paint,
     // PBrov1Paint, PBvyb1Paint.
@@ -322,6 +326,8 @@ private:
     void paintDisplayBox(PaintBox &box, QPainter &p);
     void drawDisplayBox(int k);
     void connectTile(PaintBox *box);
+    // What the family's own rule shows in a pattern row box ("" for none).
+    QString familyRowPicture(unsigned box) const;
     const ChoiceGenerator *choice() const;
     QWidget *tileHome() const;
     // Toolbar and background pictures, read once per name from the working

@@ -50,5 +50,9 @@ std::unique_ptr<Family> makeHelpFamily();
 std::unique_ptr<Family> makeChoicePictureFamily();
 // Spoken tasks of the choice exercises: choice_sounds.cpp.
 std::unique_ptr<Family> makeChoiceSpeechFamily();
+// Gap boxes, signs, counter tiles and the number riddle's cards, pictures
+// and spoken parts: equations.cpp.
+std::unique_ptr<Family> makeEquationPictureFamily();
+std::unique_ptr<Family> makeEquationSpeechFamily();
 
 } // namespace mediagen
