@@ -220,7 +220,7 @@ private slots:
         f.build(101, 1, 2);
         const QStringList lines = rec.lines(QStringLiteral("problem"));
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 tile1=")));
+        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 values=")));
         const auto pictograms = tracedTiles(lines.last()), pictures = tracedTiles(lines.first());
         QCOMPARE(pictograms.size(), 6);
         // Cells of 250 x 172 from (36, 235): PanelVyb1 at (26, 230) and the Tiles 10, 5 inside it.
