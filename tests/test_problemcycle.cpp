@@ -220,7 +220,7 @@ private slots:
         f.build(101, 1, 2);
         const QStringList lines = rec.lines(QStringLiteral("problem"));
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 values=")));
+        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 tile1=")));
         const auto pictograms = tracedTiles(lines.last()), pictures = tracedTiles(lines.first());
         QCOMPARE(pictograms.size(), 6);
         QStringList values;
