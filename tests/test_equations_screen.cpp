@@ -57,6 +57,13 @@ private slots:
         for (int i = 1; i <= 6; ++i)
             QCOMPARE(f.screen->tilePictureName(i) == "obr\\405\\Karta-otocena.Jpg", i != wrong);
     }
+
+    void riddleWithoutItsSoundsStillShowsTheCards()
+    {
+        AnswerFixture f(&generatorFor);
+        f.build(405);
+        QTRY_VERIFY(f.screen->tile(6)->isVisibleTo(f.screen.get()));
+    }
 };
 
 QTEST_MAIN(TestEquationsScreen)

@@ -311,6 +311,9 @@ private:
     void createPools();
     void restoreStartFolder();
     void onTimer3();
+    // The family's continuation after the sound its build started (or
+    // could not start: a missing file must not stop a spoken riddle).
+    void continueAfterSound();
     // Problem cycle helpers (problemcycle.cpp).
     PaintBox *createTile(int n, QWidget *parent);
     PaintBox *createBackBox(int n);

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 namespace flumo {
 
@@ -588,6 +589,10 @@ void ExerciseScreen::playSound(const QString &name, bool wait)
     if (m_soundPlayer.prepare(wait)) {
         m_timer3->setTag(kTimer3SoundTag);
         m_timer3->setEnabled(true);
+    } else {
+        // Nothing to wait for: what follows the sound comes at once, once
+        // the build is over.
+        QTimer::singleShot(0, this, [this] { continueAfterSound(); });
     }
 }
 
