@@ -1,11 +1,10 @@
 // Media of the equations with gaps and signs, the long equations, the
-// add-or-take counter and the number riddle: the empty gap boxes, the small
-// and red signs, the plus / minus / check tiles, the riddle's cards with
-// their back, its background and thinking figure, and the riddle's spoken
-// parts.
+// add-or-take counter and the number riddle: the small and red signs, the
+// plus / minus / check tiles, the riddle's cards with their back, its
+// background and thinking figure, and the riddle's spoken parts. The empty
+// gaps are the row windows of rows_media.cpp.
 #include "choice_art.h"
 #include "draw.h"
-#include "equations.h"
 #include "family.h"
 #include "gif.h"
 #include "prompts.h"
@@ -74,24 +73,6 @@ QImage signOnPanel(QSize size, Mark mark, QColor ink, qreal half, qreal pen)
     QImage img = draw::canvas(size.width(), size.height(), choice::upperPanelColour());
     QPainter p(&img);
     drawMark(p, img.rect(), mark, ink, half, pen);
-    return img;
-}
-
-// The empty place an answer goes to: a dashed, slightly sunk box.
-QImage gapBox(QSize size, int boxWidth)
-{
-    QImage img = draw::canvas(size.width(), size.height(), choice::upperPanelColour());
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box((size.width() - boxWidth) / 2.0 + 2, 22, boxWidth - 4, size.height() - 44);
-    p.setBrush(QColor(255, 250, 232));
-    p.setPen(QPen(QColor(200, 120, 40), 4, Qt::DashLine, Qt::RoundCap));
-    p.drawRoundedRect(box, 12, 12);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 120, 40, 120));
-    const QPainterPath q = draw::textOutline(u"?"_s, 70);
-    const QRectF qb = q.boundingRect();
-    p.drawPath(q.translated(box.center() - qb.center()));
     return img;
 }
 
@@ -267,10 +248,6 @@ public:
         const auto add = [&out](const QString &name, std::function<QImage()> paint) {
             out.push_back({name, [paint] { return draw::jpeg(paint()); }});
         };
-        // Gaps: a number up to 19, a wider number, a sign.
-        add(u"obr\\okno.jpg"_s, gapWindow);
-        add(u"obr\\okno100.jpg"_s, [] { return gapBox(QSize(135, 160), 131); });
-        add(u"obr\\okno2.jpg"_s, [] { return gapBox(kSignDisplay, 70); });
         // Signs beside the small numbers of a long equation.
         add(u"obr\\201\\plus2.jpg"_s, [] { return signOnPanel(kSmallSign, Mark::Plus, kBlueInk, 14, 7); });
         add(u"obr\\201\\minus2.jpg"_s, [] { return signOnPanel(kSmallSign, Mark::Minus, kBlueInk, 14, 7); });
@@ -310,11 +287,6 @@ public:
 };
 
 } // namespace
-
-QImage gapWindow()
-{
-    return gapBox(QSize(120, 160), 112);
-}
 
 std::unique_ptr<Family> makeEquationPictureFamily() { return std::make_unique<EquationPictureFamily>(); }
 std::unique_ptr<Family> makeEquationSpeechFamily() { return std::make_unique<EquationSpeechFamily>(); }

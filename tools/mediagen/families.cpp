@@ -13,6 +13,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeChoiceSpeechFamily());
     all.push_back(makeEquationPictureFamily());
     all.push_back(makeEquationSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 

@@ -1,7 +1,8 @@
 // The exercise screen's frame, the settings screen's pictures, the pointers,
 // the media-root marker and the program's INI files.
 #include "draw.h"
-#include "equations.h"
+#include "choice_art.h"
+#include "shapes.h"
 #include "shell.h"
 #include "shell_catalog.h"
 
@@ -198,7 +199,10 @@ QString subtaskCaptionsIni() { return captionsIni(false); }
 
 void addFrameFiles(std::vector<MediaFile> &out)
 {
-    out.push_back({QStringLiteral("Obr\\Okno.PT0"), [] { return container(jpeg(gapWindow()), 45); }});
+    // The marker is also where the picture loader finds "obr\okno.jpg" first.
+    out.push_back({QStringLiteral("Obr\\Okno.PT0"), [] {
+                       return container(jpeg(shapes::window(QSize(choice::numberDisplayWidth(2), 160))), 45);
+                   }});
     out.push_back({QStringLiteral("Param1.INI"), [] { return iniText(settingsIni()); }});
     out.push_back({QStringLiteral("Urov1.INI"), [] { return iniText(levelCaptionsIni()); }});
     out.push_back({QStringLiteral("PodUkl1.INI"), [] { return iniText(subtaskCaptionsIni()); }});
