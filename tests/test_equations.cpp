@@ -44,7 +44,7 @@ struct Host : ProblemHost {
         placed << QString("%1:%2@%3").arg(k).arg(picture).arg(left);
     }
     void reprimand() override { ++reprimands; }
-    void playSoundNow(const QString &name, bool wait) override { log << name + (wait ? "" : "!nowait"); }
+    void playDirect(const QString &name, bool wait) override { log << name + (wait ? "" : "!nowait"); }
     void coverTile(int i) override { log << QString("cover%1").arg(i); }
 };
 

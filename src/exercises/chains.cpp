@@ -147,7 +147,7 @@ bool ChainGenerator::soundPlayed(ProblemHost &host)
         return false;
     m_riddlePending = false;
     for (const QString &part : std::as_const(m_parts))
-        host.playSoundNow(part, true);
+        host.playDirect(part, true);
     host.animateRiddleFigure(false);
     for (int i = 1; i <= m_tiles; ++i)
         host.showTile(i);

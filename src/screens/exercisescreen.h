@@ -200,9 +200,14 @@ public:
     void playSound(const QString &name, bool wait) override;
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw) override;
     void reprimand() override;
-    void playSoundNow(const QString &name, bool wait) override;
     void animateRiddleFigure(bool thinking) override;
     void coverTile(int i) override;
+    void setDisplayPicture(int k, const QString &picture) override;
+    void placeTile(int i, const QRect &rect, bool interactive) override;
+    // Hides Tile i and gives it its pointer and clicks back.
+    void hideTile(int i) override;
+    void showAnimation(const QString &file) override;
+    void playDirect(const QString &name, bool wait) override;
 
     // The pattern row boxes' pictures now ("" for none): PBvz1Paint,
     // PBrov1Paint, PBvyb1Paint.
@@ -281,6 +286,9 @@ private:
     void moveCursorLook(int old);
     void wrongTileClicked();
     void applyRightStep(const ChoiceVerdict &verdict);
+    // A family that takes the chosen tile without a verdict (Generator::
+    // takeChoice); true when it did.
+    bool handOverChoice();
     // The tick run while a waiting sound blocks the thread: the prompt
     // animation steps on without input being processed.
     void animatePromptTick();
