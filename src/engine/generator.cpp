@@ -1,8 +1,11 @@
 #include "engine/generator.h"
+#include "exercises/addortake.h"
+#include "exercises/chains.h"
 #include "exercises/choice.h"
 #include "exercises/decomposition.h"
 #include "exercises/equationpictures.h"
 #include "exercises/examples.h"
+#include "exercises/gapequations.h"
 #include "exercises/numberrow.h"
 #include "exercises/ordinal.h"
 #include "exercises/rows.h"
@@ -43,11 +46,11 @@ constexpr Dispatch kDispatch[] = {
     // wrong and right examples
     {308, makeWrongExampleGenerator},
     // equations with gaps and signs
-    {305, nullptr}, {306, nullptr}, {310, nullptr},
+    {305, makeGapEquationGenerator}, {306, makeGapEquationGenerator}, {310, makeGapEquationGenerator},
     // complex equations, think of a number
-    {309, nullptr}, {405, nullptr},
+    {309, makeChainGenerator}, {405, makeChainGenerator},
     // add or take away
-    {301, nullptr},
+    {301, makeAddOrTakeGenerator},
     // shopping
     {403, nullptr}, {404, nullptr},
     // domino, memory, picture hunt

@@ -68,6 +68,15 @@ public:
     {
         (void)k, (void)picture, (void)left, (void)width, (void)draw;
     }
+    // The reprimand of a wrong answer (the alert sound when the settings ask
+    // for it, else a reprimand sound), without counting an error: for a
+    // family's own control tiles that refuse a step.
+    virtual void reprimand() {}
+    // The figure on the riddle panel (PanelSamana1): shown and animated
+    // (thinking), or its animation stopped (it stays shown).
+    virtual void animateRiddleFigure(bool thinking) { (void)thinking; }
+    // Tile i drawn face down (the riddle's card back) until the next build.
+    virtual void coverTile(int i) { (void)i; }
     // DispPicture[k] := picture without touching display box k (the answer
     // box of some families shows a DispPicture).
     virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
@@ -111,6 +120,24 @@ public:
     {
         (void)problem;
         return {};
+    }
+    // The picture pattern row box `box` (one PatternRow::Box) shows now, for
+    // families whose row follows the child's steps; "" keeps the screen's
+    // own rule. solved: the answer box shows its solved look.
+    virtual QString patternRowPicture(unsigned box, const Problem &problem, bool solved) const
+    {
+        (void)box, (void)problem, (void)solved;
+        return {};
+    }
+    // The sound the build started through ProblemHost::playSound has just
+    // been played by the sound-start timer (to its end when it was started
+    // with waiting). A family that speaks in parts goes on here. Returns true
+    // when the problem has only now become ready for answers (the screen then
+    // starts the automatic cursor movement when that setting is on).
+    virtual bool soundPlayed(ProblemHost &host)
+    {
+        (void)host;
+        return false;
     }
     // Exercises that are never judged (they present or explore what the
     // child chose) take the chosen tile here: the family does its step

@@ -199,6 +199,9 @@ public:
     void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) override;
     void playSound(const QString &name, bool wait) override;
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw) override;
+    void reprimand() override;
+    void animateRiddleFigure(bool thinking) override;
+    void coverTile(int i) override;
     void setDisplayPicture(int k, const QString &picture) override;
     void placeTile(int i, const QRect &rect, bool interactive) override;
     // Hides Tile i and gives it its pointer and clicks back.
@@ -316,6 +319,9 @@ private:
     void createPools();
     void restoreStartFolder();
     void onTimer3();
+    // The family's continuation after the sound its build started (or
+    // could not start: a missing file must not stop a spoken riddle).
+    void continueAfterSound();
     // Problem cycle helpers (problemcycle.cpp).
     PaintBox *createTile(int n, QWidget *parent);
     PaintBox *createBackBox(int n);
@@ -331,6 +337,8 @@ private:
     void paintDisplayBox(PaintBox &box, QPainter &p);
     void drawDisplayBox(int k);
     void connectTile(PaintBox *box);
+    // What the family's own rule shows in a pattern row box ("" for none).
+    QString familyRowPicture(unsigned box) const;
     const ChoiceGenerator *choice() const;
     QWidget *tileHome() const;
     // Toolbar and background pictures, read once per name from the working

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 namespace flumo {
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int kTimer3SoundTag = 100;
 const QString kFaceDownCard = QStringLiteral("obr\\405\\Karta-otocena.Jpg");
+const QString kRiddleFigure = QStringLiteral("obr\\405\\mysli.GIF");
 
 QString pad(long long value, int width)
 {
@@ -381,9 +383,9 @@ void ExerciseScreen::ZamichUkl1Click()
         if (!box)
             continue;
         if (cardsStay) {
+            // Face down until the new riddle has been told (showTile).
             m_drawnLook[static_cast<std::size_t>(i)] = u'c';
             box->repaint();
-            m_drawnLook[static_cast<std::size_t>(i)] = QChar();
         } else {
             box->hide();
         }
@@ -577,6 +579,8 @@ void ExerciseScreen::showTile(int i)
     PaintBox *box = tile(i);
     if (!box)
         return;
+    if (m_drawnLook[static_cast<std::size_t>(i)] == u'c')
+        m_drawnLook[static_cast<std::size_t>(i)] = QChar();
     box->show();
     box->update();
 }
@@ -587,7 +591,58 @@ void ExerciseScreen::playSound(const QString &name, bool wait)
     if (m_soundPlayer.prepare(wait)) {
         m_timer3->setTag(kTimer3SoundTag);
         m_timer3->setEnabled(true);
+    } else {
+        // Nothing to wait for: what follows the sound comes at once, once
+        // the build is over.
+        QTimer::singleShot(0, this, [this] { continueAfterSound(); });
     }
+}
+
+void ExerciseScreen::reprimand()
+{
+    if (m_ctx.settings.useDing())
+        m_ctx.platform.dialogs.beep(BeepKind::Ding);
+    else
+        PlayVerdictSound(false);
+}
+
+void ExerciseScreen::animateRiddleFigure(bool thinking)
+{
+    if (!thinking) {
+        m_rxGifAnimator1n->stop();
+        m_soundPlayer.device().setWaitTick({});
+        return;
+    }
+    if (m_rxGifAnimator1n->frameCount() == 0) {
+        const QString path = m_ctx.platform.files.resolve(kRiddleFigure);
+        if (!path.isEmpty())
+            m_rxGifAnimator1n->load(path);
+    }
+    m_panelSamana1->raise();
+    m_panelSamana1->show();
+    m_rxGifAnimator1n->show();
+    m_rxGifAnimator1n->start();
+    // The riddle is spoken with waiting plays; the figure keeps thinking
+    // through them, frame by frame, without letting input in.
+    m_soundPlayer.device().setWaitTick([this] {
+        if (!m_rxGifAnimator1n->isRunning())
+            return;
+        const qint64 now = m_ctx.platform.clock.tickCount();
+        if (now - m_promptFrameAt < m_promptFrameDelay)
+            return;
+        m_promptFrameAt = now;
+        m_promptFrameDelay = m_rxGifAnimator1n->stepFrame();
+    });
+}
+
+void ExerciseScreen::coverTile(int i)
+{
+    PaintBox *box = tile(i);
+    if (!box || i < 1 || i > kMaxTiles)
+        return;
+    // Stays face down until the next build clears the drawn looks.
+    m_drawnLook[static_cast<std::size_t>(i)] = u'c';
+    box->repaint();
 }
 
 // ---------------------------------------------------------------- Tiles
@@ -687,8 +742,15 @@ void ExerciseScreen::tilePointerMoved(int id)
 
 // ---------------------------------------------------------------- pattern row
 
+QString ExerciseScreen::familyRowPicture(unsigned box) const
+{
+    return m_generator ? m_generator->patternRowPicture(box, m_problem, m_pbvyb1->tag() == 1) : QString();
+}
+
 QString ExerciseScreen::patternPictureName() const
 {
+    if (const QString own = familyRowPicture(PatternRow::Pattern); !own.isEmpty())
+        return own;
     return m_problem.samplePicture;
 }
 
@@ -696,6 +758,8 @@ QString ExerciseScreen::signPictureName() const
 {
     const int task = m_ctx.state.currentTask;
     const int subtask = m_ctx.state.currentSubtask;
+    if (const QString own = familyRowPicture(PatternRow::Sign); !own.isEmpty())
+        return own;
     if (task == 301)
         return m_pbrov1->tag() != 0 ? QStringLiteral("obr\\201\\rovnase.jpg") : QString();
     if (task == 207 && subtask == 2)
@@ -715,6 +779,8 @@ QString ExerciseScreen::answerPictureName() const
     const int task = m_ctx.state.currentTask;
     const int subtask = m_ctx.state.currentSubtask;
     const bool solved = m_pbvyb1->tag() == 1;
+    if (const QString own = familyRowPicture(PatternRow::Answer); !own.isEmpty())
+        return own;
     if (const ChoiceGenerator *c = choice())
         return c->answerBox(p, solved).picture;
     if (solved) {

@@ -473,17 +473,14 @@ void addPictures(std::vector<MediaFile> &out)
                                }});
             }
 
-    // The narrower signs of long equations and the red signs.
-    const QColor blue(40, 60, 150);
+    // The red relation signs (the narrow signs of long equations come with
+    // their own family).
     const struct {
         const char16_t *name;
         Sign sign;
         int width;
         QColor ink;
     } signs[] = {
-        {u"obr\\201\\plus2.jpg", Sign::Plus, 44, blue},
-        {u"obr\\201\\minus2.jpg", Sign::Minus, 44, blue},
-        {u"obr\\201\\rovnase2.jpg", Sign::Equal, 44, blue},
         {u"obr\\201\\cervene\\mensi.Jpg", Sign::Less, 55, kWrongInk},
         {u"obr\\201\\cervene\\vetsi.Jpg", Sign::Greater, 55, kWrongInk},
         {u"obr\\201\\cervene\\rovnase.Jpg", Sign::Equal, 55, kWrongInk},

@@ -13,6 +13,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeChoiceSpeechFamily());
     all.push_back(makeEquationPictureFamily());
     all.push_back(makeEquationSpeechFamily());
+    all.push_back(makeGapEquationPictureFamily());
+    all.push_back(makeGapEquationSpeechFamily());
     all.push_back(makeOrdinalPictureFamily());
     all.push_back(makeOrdinalSpeechFamily());
     all.push_back(makeDecompositionPictureFamily());

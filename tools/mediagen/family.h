@@ -58,6 +58,10 @@ std::unique_ptr<Family> makeChoiceSpeechFamily();
 // wrong and right examples: equations.cpp, equations_speech.cpp.
 std::unique_ptr<Family> makeEquationPictureFamily();
 std::unique_ptr<Family> makeEquationSpeechFamily();
+// Gap boxes, signs, counter tiles and the number riddle's cards, pictures
+// and spoken parts: gapequations_media.cpp.
+std::unique_ptr<Family> makeGapEquationPictureFamily();
+std::unique_ptr<Family> makeGapEquationSpeechFamily();
 // Ordinal numbers: ordinal_media.cpp.
 std::unique_ptr<Family> makeOrdinalPictureFamily();
 std::unique_ptr<Family> makeOrdinalSpeechFamily();
