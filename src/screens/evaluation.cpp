@@ -58,7 +58,8 @@ void ExerciseScreen::EvaluateAnswer()
     if (auto *c = dynamic_cast<ChoiceGenerator *>(m_generator.get())) {
         verdict = c->judge(p, p.selectedTile);
     } else if (auto *rule = dynamic_cast<AnswerRule *>(m_generator.get())) {
-        verdict.right = rule->judgeAnswer(p, p.selectedTile);
+        ProblemContext ctx = gameContext();
+        verdict.right = rule->judgeStep(ctx, p.selectedTile);
     } else if (commonFrameOnly(task)) {
         verdict.right = p.selectedTile == p.targetTile;
     } else {
@@ -76,8 +77,8 @@ void ExerciseScreen::EvaluateAnswer()
     const bool autoAdvance = m_ctx.settings.autoAdvance();
     if (!verdict.right) {
         traceAnswer(false);
-        // 404's "nothing paid yet" comes with the paying game.
-        const bool quiet = isQuietControlTile(task, p.selectedTile, false);
+        const auto *rule = dynamic_cast<const AnswerRule *>(m_generator.get());
+        const bool quiet = isQuietControlTile(task, p.selectedTile, rule && rule->quietWrong(p, p.selectedTile));
         switch (recordWrongAnswer(m_ctx.scores, task, quiet, m_ctx.settings.useDing())) {
         case WrongSound::Ding: m_ctx.platform.dialogs.beep(BeepKind::Ding); break;
         case WrongSound::Reprimand: PlayVerdictSound(false); break;
