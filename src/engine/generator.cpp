@@ -1,5 +1,7 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
+#include "games/domino.h"
+#include "games/shop.h"
 #include <iterator>
 
 namespace flumo {
@@ -39,9 +41,9 @@ constexpr Dispatch kDispatch[] = {
     // add or take away
     {301, nullptr},
     // shopping
-    {403, nullptr}, {404, nullptr},
+    {403, makeShopGame}, {404, makePurseGame},
     // domino, memory, picture hunt
-    {407, nullptr}, {408, nullptr}, {409, nullptr},
+    {407, makeDominoGame}, {408, nullptr}, {409, nullptr},
     // fifteen puzzle
     {410, nullptr}, {501, nullptr},
     // colouring

@@ -1,4 +1,5 @@
 #include "family.h"
+#include "games.h"
 
 namespace mediagen {
 
@@ -11,6 +12,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeHelpFamily());
     all.push_back(makeChoicePictureFamily());
     all.push_back(makeChoiceSpeechFamily());
+    all.push_back(makeDominoFamily());
+    all.push_back(makeMoneyFamily());
+    all.push_back(makeGameSpeechFamily());
     return all;
 }
 
