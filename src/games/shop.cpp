@@ -365,6 +365,7 @@ bool PurseGame::judgeStep(ProblemContext &ctx, int selected)
     }
 
     host.playUiSound(kCashSound, true);
+    const int laidSum = s.paidSum;
     QStringList change;
     for (int i = 1; i <= kCoinTiles; ++i) {
         bool got = false;
@@ -401,7 +402,7 @@ bool PurseGame::judgeStep(ProblemContext &ctx, int selected)
     QStringList purse;
     for (int i = 1; i <= kCoinTiles; ++i)
         purse << n(s.purse[static_cast<std::size_t>(i)]);
-    trace("purse-pay", {{"paid", n(paidPrice)}, {"price", n(paidPrice)}, {"accepted", n(1)},
+    trace("purse-pay", {{"paid", n(laidSum)}, {"price", n(paidPrice)}, {"accepted", n(1)},
                         {"change", change.join(u',')}, {"purse", purse.join(u',')}, {"next", n(s.targetPrice)}});
     if (s.targetPrice == 0)
         p.answersGiven = p.answersNeeded - 1;

@@ -125,7 +125,9 @@ void ExerciseScreen::drawBox(GameBox box, int n)
 {
     if (!m_problem.problemReady)
         return;
+    // Raised: a game box may lie over another (404's price over the goods).
     if (PaintBox *b = gameBox(box, n)) {
+        b->raise();
         b->show();
         b->update();
     }
@@ -145,6 +147,7 @@ void ExerciseScreen::selectTile(int n)
         if (PaintBox *b = tile(old))
             b->setTag(0);
     moveCursorLook(old);
+    trace("cursor", {{"tile", QString::number(n)}, {"by", QStringLiteral("game")}});
 }
 
 void ExerciseScreen::playUiSound(const QString &name, bool wait)

@@ -108,13 +108,13 @@ QImage dominoBoard()
     // The sum panel's frame and the hand's tray.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));
-    p.drawRoundedRect(QRectF(364, 386, 66, 36), 10, 10);
+    p.drawRoundedRect(QRectF(364, 386, 66, 50), 10, 10);
     p.setBrush(QColor(90, 60, 30));
     p.drawRoundedRect(QRectF(30, 466, 740, 112), 18, 18);
     p.setBrush(kTray);
     p.drawRoundedRect(QRectF(38, 474, 724, 96), 14, 14);
     p.setPen(QColor(255, 255, 255, 230));
-    draw::fitText(p, QRect(300, 386, 64, 36), u"součet"_s, QColor(255, 255, 255), 15, 9, Qt::AlignCenter);
+    draw::fitText(p, QRect(364, 416, 66, 18), u"součet"_s, QColor(40, 90, 60), 14, 9, Qt::AlignCenter);
     return img;
 }
 

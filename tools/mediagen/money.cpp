@@ -128,7 +128,12 @@ QImage purchasePicture(int n)
     p.setPen(QPen(QColor(150, 160, 200), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1, 1, 238, 138), 14, 14);
-    choice::drawFitted(p, QRectF(50, 10, 140, 120), choice::sprite(QString::fromUtf16(kPurchaseGoods[n - 1])));
+    choice::drawFitted(p, QRectF(20, 8, 124, 124), choice::sprite(QString::fromUtf16(kPurchaseGoods[n - 1])));
+    // The price box PB0 lies over the lower right corner.
+    p.setPen(QPen(QColor(150, 160, 200), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(154, 110, 80, 28), 6, 6);
+    draw::fitText(p, QRect(150, 84, 88, 24), u"Cena"_s, QColor(50, 50, 80), 16, 9);
     return img;
 }
 
@@ -284,7 +289,6 @@ QImage shopBackground()
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 120));
         p.drawRoundedRect(QRectF(548, 40, 214, 24), 8, 8);
-        p.drawRoundedRect(QRectF(548, 440, 90, 30), 8, 8);
         draw::fitText(p, QRect(548, 40, 214, 24), u"Košík"_s, QColor(90, 60, 30), 18, 10);
     }
     img = labelledPanel(img, QRect(682, 68, 45, 20), u"Máš"_s, QRect(560, 64, 114, 28), QColor(250, 235, 176));
@@ -308,7 +312,6 @@ QImage purseBackground()
         p.setBrush(QColor(150, 120, 80));
         p.drawRoundedRect(QRectF(357, 212, 406, 356), 10, 10);
     }
-    img = labelledPanel(img, QRect(538, 184, 80, 20), u"Cena"_s, QRect(440, 180, 92, 28), Qt::white);
     img = labelledPanel(img, QRect(665, 184, 45, 20), u""_s, QRect(0, 0, 1, 1), QColor(250, 235, 176));
     QPainter p(&img);
     draw::fitText(p, QRect(630, 156, 120, 22), u"Zaplaceno"_s, QColor(50, 50, 80), 15, 9);
