@@ -78,7 +78,7 @@ void ExerciseScreen::EvaluateAnswer()
     if (!verdict.right) {
         traceAnswer(false);
         const auto *rule = dynamic_cast<const AnswerRule *>(m_generator.get());
-        const bool quiet = isQuietControlTile(task, p.selectedTile, rule && rule->quietWrong(p, p.selectedTile));
+        const bool quiet = isQuietControlTile(task, p.selectedTile, false) || (rule && rule->quietWrong(p, p.selectedTile));
         switch (recordWrongAnswer(m_ctx.scores, task, quiet, m_ctx.settings.useDing())) {
         case WrongSound::Ding: m_ctx.platform.dialogs.beep(BeepKind::Ding); break;
         case WrongSound::Reprimand: PlayVerdictSound(false); break;
