@@ -528,11 +528,6 @@ void ExerciseScreen::traceProblem()
     QString line = QStringLiteral("problem task=%1 level=%2 subtask=%3 tiles=%4 target=%5")
                        .arg(s.currentTask).arg(s.currentLevel).arg(s.currentSubtask)
                        .arg(m_problem.tileCount).arg(m_problem.targetTile);
-    // The tile values, so a script can solve the problem from the trace.
-    QStringList values;
-    for (int i = 1; i <= m_problem.tileCount; ++i)
-        values << QString::number(m_problem.tileValue[static_cast<std::size_t>(i)]);
-    line += QStringLiteral(" values=") + values.join(QLatin1Char(','));
     for (int i = 1; i <= m_problem.tileCount; ++i) {
         const PaintBox *box = tile(i);
         if (!box)
@@ -542,6 +537,11 @@ void ExerciseScreen::traceProblem()
             + traceValue(QStringLiteral("%1@%2,%3,%4,%5").arg(m_problem.stem(i)).arg(at.x()).arg(at.y())
                              .arg(box->width()).arg(box->height()));
     }
+    // The tile values, so a script can solve the problem from the trace.
+    QStringList values;
+    for (int i = 1; i <= m_problem.tileCount; ++i)
+        values << QString::number(m_problem.tileValue[static_cast<std::size_t>(i)]);
+    line += QStringLiteral(" values=") + values.join(QLatin1Char(','));
     qCInfo(lcTrace).noquote() << line;
 }
 
