@@ -19,6 +19,11 @@ QImage dominoBoard();
 int moneyValue(int picture);
 // The colour that identifies a piece of that value.
 QColor moneyColour(int value);
+// A purse stack of `count` pieces of a value, each lying over the one
+// before, in look 'n' or 'k'; and the three pictures the program draws such
+// a stack from: part 1 (left), 2 (middle, once per further piece), 3 (end).
+QImage stackPicture(int value, int count, char look);
+QImage stackPiece(int value, int part, char look);
 
 } // namespace mediagen::games
 
