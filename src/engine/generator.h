@@ -199,8 +199,9 @@ public:
     // A rule may set AnswersGiven itself (a game that ends early sets it to
     // AnswersNeeded - 1 and accepts).
     virtual bool judgeStep(ProblemContext &ctx, int selected) { return judgeAnswer(ctx.problem, selected); }
-    // A wrong answer now is the game's own control (nothing to pay yet...):
-    // neither reprimanded nor counted. Asked after a wrong verdict.
+    // A wrong answer now belongs to the game's own controls (in 404: nothing
+    // is laid on the counter yet): neither reprimanded nor counted. Asked
+    // after a wrong verdict.
     virtual bool quietWrong(const Problem &problem, int selected) const
     {
         (void)problem, (void)selected;
