@@ -150,12 +150,6 @@ void ExerciseScreen::selectTile(int n)
     trace("cursor", {{"tile", QString::number(n)}, {"by", QStringLiteral("game")}});
 }
 
-void ExerciseScreen::playUiSound(const QString &name, bool wait)
-{
-    m_soundPlayer.setFileName(name);
-    m_soundPlayer.playNow(name, wait);
-}
-
 void ExerciseScreen::setGameTimer(int intervalMs)
 {
     if (!m_gameTimer)
