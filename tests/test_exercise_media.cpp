@@ -11,6 +11,7 @@
 #include "media/pictureloader.h"
 #include "platform/filestore.h"
 #include <QSet>
+#include <map>
 #include <QTest>
 
 using namespace flumo;
@@ -37,19 +38,33 @@ struct MediaHost : ProblemHost {
             broken << name + ": " + pic.error;
         return pic.ok() ? pic.image.size() : QSize();
     }
+    std::map<int, QRect> tileRects;     // where each tile ends up
     void layOutTiles() override
     {
-        const auto tiles = LayOutTiles(problem, task, TileParent::ChoicePanel, 744,
+        const TileParent parent = tileParentFor(task).value_or(TileParent::Screen);
+        const auto tiles = LayOutTiles(problem, task, parent, 744,
                                        [this](int, const QString &n) { return pictureSize(n); }, random);
         applyTileStems(problem, tiles);
-        // PanelVyb1 is 744 x 344 by design and 118/120 of that on displays
-        // that are not at 120 pixels per inch; no tile may reach past it.
-        const QRect panel(0, 0, 744 * 118 / 120, 344 * 118 / 120);
         for (const TilePlacement &t : tiles)
-            if (!panel.contains(t.rect))
+            tileRects[t.tile] = t.rect;
+    }
+    void placeBox(GameBox box, int n, const QRect &rect) override
+    {
+        if (box == GameBox::Tile)
+            tileRects[n] = rect;
+    }
+    // PanelVyb1 is 744 x 344 by design and 118/120 of that on displays
+    // that are not at 120 pixels per inch; no tile may reach past it. Game
+    // tiles lie on the 800 x 600 screen (or inside one of its panels).
+    void checkTiles()
+    {
+        const bool panel = tileParentFor(task) == TileParent::ChoicePanel;
+        const QRect area = panel ? QRect(0, 0, 744 * 118 / 120, 344 * 118 / 120) : QRect(0, 0, 800, 600);
+        for (const auto &[tile, rect] : tileRects)
+            if (!area.contains(rect))
                 outside << QStringLiteral("%1 tiles %2, tile %3 at %4,%5 %6x%7")
-                               .arg(task).arg(problem.tileCount).arg(t.tile).arg(t.rect.x())
-                               .arg(t.rect.y()).arg(t.rect.width()).arg(t.rect.height());
+                               .arg(task).arg(problem.tileCount).arg(tile).arg(rect.x())
+                               .arg(rect.y()).arg(rect.width()).arg(rect.height());
     }
     void showTile(int) override {}
     void drawPatternRow(unsigned, bool, bool) override {}
@@ -97,6 +112,7 @@ private slots:
                             const std::unique_ptr<Generator> gen = generatorFor(task)();
                             ProblemContext ctx{p, state, settings, random, host};
                             gen->build(ctx);
+                            host.checkTiles();
                             ++problems;
                             QSet<QString> names = host.asked;
                             for (const QString &n : gen->mediaNames(p))

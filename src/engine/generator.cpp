@@ -11,6 +11,8 @@
 #include "exercises/rows.h"
 #include "exercises/shapes.h"
 #include "exercises/sizerow.h"
+#include "games/domino.h"
+#include "games/shop.h"
 #include <iterator>
 
 namespace flumo {
@@ -52,9 +54,9 @@ constexpr Dispatch kDispatch[] = {
     // add or take away
     {301, makeAddOrTakeGenerator},
     // shopping
-    {403, nullptr}, {404, nullptr},
+    {403, makeShopGame}, {404, makePurseGame},
     // domino, memory, picture hunt
-    {407, nullptr}, {408, nullptr}, {409, nullptr},
+    {407, makeDominoGame}, {408, nullptr}, {409, nullptr},
     // fifteen puzzle
     {410, nullptr}, {501, nullptr},
     // colouring

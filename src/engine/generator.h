@@ -38,6 +38,31 @@ struct PatternRow {
     };
 };
 
+// The boxes of the exercise screen a game places, paints and hears clicks
+// on, numbered n where the kind has several: Tile "PBox" n, Back "VBox" n;
+// Price is PB0, Total PB0celk, Picture PB1pom (n unused).
+enum class GameBox { Tile, Back, Price, Total, Picture };
+
+// One picture of a box a game paints, drawn in order at `at` (pixels inside
+// the box; the box clips).
+struct PictureDraw {
+    QString name;
+    QPoint at;
+    // The colour of the picture's bottom-left pixel is left out (the small
+    // counter pictures laid over a coloured panel).
+    bool transparent = false;
+};
+
+// Virtual-key codes of the keys a game may take (the codes the screen's
+// key handler uses).
+struct GameKey {
+    enum : int { Enter = 13, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40 };
+};
+
+// Where a key handed to a game comes from: the keyboard, a Tile click handed
+// on as Enter, or a click on the picture box PB0.
+enum class InputFrom { Keyboard, Tile, Picture };
+
 class ProblemHost {
 public:
     virtual ~ProblemHost() = default;
@@ -57,7 +82,8 @@ public:
     // skipped. wait: return only when it has ended.
     virtual void playSound(const QString &name, bool wait) = 0;
     // Hands a sound straight to the device, without PlaySound's delayed
-    // start; a missing file is skipped as well.
+    // start; a missing file is skipped as well. Also PlayUiSound, the click
+    // and game sounds (F2 does not repeat them).
     virtual void playDirect(const QString &name, bool wait) { playSound(name, wait); }
     // Display box PBoxDisp k (1..7) of Panel1: DispPicture[k] := picture,
     // the box moves to left and takes width (pixels inside Panel1); when
@@ -77,6 +103,22 @@ public:
     virtual void animateRiddleFigure(bool thinking) { (void)thinking; }
     // Tile i drawn face down (the riddle's card back) until the next build.
     virtual void coverTile(int i) { (void)i; }
+
+    // --- Services of the games. A host without the boxes keeps these
+    // do-nothing defaults (tests that only build problems).
+
+    // Moves and sizes a game box; rect is in the coordinates of the box's
+    // parent (the screen, or the extra panel the box lies in).
+    virtual void placeBox(GameBox box, int n, const QRect &rect) { (void)box, (void)n, (void)rect; }
+    // Paints the box now (Generator::paintBox, else the common painter) and
+    // makes it visible.
+    virtual void drawBox(GameBox box, int n) { (void)box, (void)n; }
+    virtual void hideBox(GameBox box, int n) { (void)box, (void)n; }
+    // SelectedTile := n, the old Tile drawn normal and Tile n highlighted.
+    virtual void selectTile(int n) { (void)n; }
+    // Runs Generator::tick every intervalMs milliseconds while the problem
+    // is on; 0 stops it. A new problem always starts with it stopped.
+    virtual void setGameTimer(int intervalMs) { (void)intervalMs; }
     // DispPicture[k] := picture without touching display box k (the answer
     // box of some families shows a DispPicture).
     virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
@@ -139,6 +181,49 @@ public:
         (void)host;
         return false;
     }
+
+    // --- Hooks of the games: a game keeps its state, drawing and input in
+    // its own source and the exercise screen stays the common frame. Each
+    // hook is asked only after this generator built the current problem;
+    // the defaults leave everything to the common frame.
+
+    // The cursor step of a cursor key (GameKey::Space, Left, Up, Right,
+    // Down; Space also for the automatic movement) from Tile `from`: the
+    // Tile to select, 0 to stay, -1 for the common grid rule.
+    virtual int cursorStep(const Problem &problem, int key, int from) const
+    {
+        (void)problem, (void)key, (void)from;
+        return -1;
+    }
+    // A cursor key (Space, arrows, Enter) before the common frame moves the
+    // cursor or answers; tile: the clicked Tile when from is InputFrom::Tile.
+    // Returns true when the game consumed it; it may change key (Enter into
+    // Space) for the common frame.
+    virtual bool takeKey(ProblemContext &ctx, int &key, InputFrom from, int tile)
+    {
+        (void)ctx, (void)key, (void)from, (void)tile;
+        return false;
+    }
+    // A left click on a game box at `at` (pixels inside it), before the
+    // common frame (which answers a click on the selected Tile). Returns
+    // true when the game consumed it.
+    virtual bool click(ProblemContext &ctx, GameBox box, int n, QPoint at)
+    {
+        (void)ctx, (void)box, (void)n, (void)at;
+        return false;
+    }
+    // The drawing of a box of `size`: look is the Tile's state letter ('n'
+    // normal, 'k' highlighted; 'n' for other boxes). Returns false to leave
+    // the box to the common painter; true when `out` is the whole drawing
+    // (possibly empty). host: picture sizes only.
+    virtual bool paintBox(const Problem &problem, GameBox box, int n, QChar look, QSize size, ProblemHost &host,
+                          std::vector<PictureDraw> &out) const
+    {
+        (void)problem, (void)box, (void)n, (void)look, (void)size, (void)host, (void)out;
+        return false;
+    }
+    // One period of the game timer (ProblemHost::setGameTimer).
+    virtual void tick(ProblemContext &ctx) { (void)ctx; }
     // Exercises that are never judged (they present or explore what the
     // child chose) take the chosen tile here: the family does its step
     // through ctx.host and returns true, and nothing is judged or counted.
@@ -164,8 +249,26 @@ public:
     virtual ~AnswerRule() = default;
     // The verdict on tile `selected` (1-based), asked before AnswersGiven
     // counts it; it may recompute TargetTile and do the family's
-    // intermediate and right-step drawing.
-    virtual bool judgeAnswer(Problem &problem, int selected) = 0;
+    // intermediate and right-step drawing. A rule overrides this one or
+    // judgeStep.
+    virtual bool judgeAnswer(Problem &problem, int selected)
+    {
+        (void)problem, (void)selected;
+        return false;
+    }
+    // The same with the host, the random source and the engine state, for
+    // games whose steps draw, play and deal; EvaluateAnswer asks this one.
+    // A rule may set AnswersGiven itself (a game that ends early sets it to
+    // AnswersNeeded - 1 and accepts).
+    virtual bool judgeStep(ProblemContext &ctx, int selected) { return judgeAnswer(ctx.problem, selected); }
+    // A wrong answer now belongs to the game's own controls (in 404: nothing
+    // is laid on the counter yet): neither reprimanded nor counted. Asked
+    // after a wrong verdict.
+    virtual bool quietWrong(const Problem &problem, int selected) const
+    {
+        (void)problem, (void)selected;
+        return false;
+    }
 };
 
 using GeneratorFactory = std::unique_ptr<Generator> (*)();

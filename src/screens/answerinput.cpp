@@ -16,7 +16,6 @@ namespace {
 constexpr int kColouring = 411;
 constexpr int kColouringReward = 502;
 constexpr int kMaze = 412;
-constexpr int kShop = 403;
 constexpr int kFirstRewardGame = 500;
 
 bool isColouring(int task)
@@ -108,15 +107,14 @@ void ExerciseScreen::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, InputSo
     EngineState &s = m_ctx.state;
     const int task = s.currentTask;
 
-    if (isColouring(task)) {
-        if (m_colouringKeyHook) {
-            if (m_colouringKeyHook(key, source, sourceTile))
-                return;
-        } else if (key == KeyEnter || key == KeySpace) {
-            // The colouring game is not built yet: its keys fall through
-            // to the ordinary tile cursor.
-            trace("input-unhandled", {{"task", QString::number(task)}, {"code", QString::number(key)}});
-        }
+    // A game takes its own cursor keys first (it may turn one into another).
+    if (Generator *g = game(); g && isCursorKey(key)) {
+        ProblemContext ctx = gameContext();
+        const InputFrom from = source == InputSource::Tile      ? InputFrom::Tile
+                               : source == InputSource::Picture ? InputFrom::Picture
+                                                                : InputFrom::Keyboard;
+        if (g->takeKey(ctx, key, from, sourceTile))
+            return;
     }
 
     const bool ordinary = task < kFirstRewardGame;
@@ -166,12 +164,8 @@ void ExerciseScreen::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, InputSo
         return;
 
     if (task == kMaze) {
-        if (m_mazeKeyHook) {
-            m_mazeKeyHook(key, source, 0);
-        } else {
-            // The maze is not built yet: nothing walks.
-            trace("input-unhandled", {{"task", QString::number(task)}, {"code", QString::number(key)}});
-        }
+        // The maze walks by the keys its game takes; the tile cursor never moves.
+        trace("input-unhandled", {{"task", QString::number(task)}, {"code", QString::number(key)}});
         return;
     }
 
@@ -198,50 +192,44 @@ int ExerciseScreen::cursorTarget(int key, int from) const
     // With nothing selected every cursor key starts on the first tile.
     if (from < 1 || from > n)
         return 1;
+    if (const int own = gameCursorStep(key, from); own >= 0)
+        return own;
     const int c = std::max(1, m_problem.gridColumns);
     const int r = std::max(1, m_problem.gridRows);
-    const bool shop = m_ctx.state.currentTask == kShop;
     int s = from;
     // The rules are those of a full grid; where a grid is not full the
     // computed tile may not exist, and the cursor then takes the nearest
-    // real tile of the same row (Left, Right) or column (Up, Down). The
-    // shop keeps its own ending below: beyond the tiles lie its buttons.
+    // real tile of the same row (Left, Right) or column (Up, Down).
     switch (key) {
     case KeySpace:
         s = s >= n ? 1 : s + 1;
         break;
     case KeyLeft:
         s = (s - 1) % c == 0 ? s + c - 1 : s - 1;
-        if (!shop)
-            s = std::min(s, n);
+        s = std::min(s, n);
         break;
     case KeyRight:
         if (s % c == 0)
             s = s - c + 1;
-        else if (s + 1 > n && !shop)
+        else if (s + 1 > n)
             s = s - (s - 1) % c;
         else
             s = s + 1;
         break;
     case KeyUp:
         s = s - c > 0 ? s - c : s + (r - 1) * c;
-        if (!shop)
-            while (s > n)
-                s -= c;
+        while (s > n)
+            s -= c;
         break;
     case KeyDown:
         if (s + c <= n)
             s = s + c;
-        else if (shop)
-            s = s > 9 ? (s - 1) % c + 1 : n;
         else
             s = (s - 1) % c + 1;   // the same column's top row
         break;
     default:
         return 0;
     }
-    if (shop && s > n)
-        s = key == KeyLeft ? 11 : 10;
     return s;
 }
 
@@ -308,7 +296,10 @@ void ExerciseScreen::Timer2Timer()
     if (n < 1)
         return;
     const int old = m_problem.selectedTile;
-    m_problem.selectedTile = old >= n || old < 1 ? 1 : old + 1;
+    const int own = gameCursorStep(KeySpace, old);
+    if (own == 0)
+        return;
+    m_problem.selectedTile = own > 0 ? own : old >= n || old < 1 ? 1 : old + 1;
     moveCursorLook(old);
     trace("cursor", {{"tile", QString::number(m_problem.selectedTile)}, {"by", QStringLiteral("auto")}});
 }

@@ -59,11 +59,14 @@ void ExerciseScreen::EvaluateAnswer()
     // The families with their own steps (own handling, intermediate
     // actions, right-step drawings) answer here once they exist; until then
     // their answers are not judged at all rather than judged wrongly.
+    // A game's step may move the selection (404 when a coin runs out).
+    const int answered = p.selectedTile;
     ChoiceVerdict verdict;
     if (auto *c = dynamic_cast<ChoiceGenerator *>(m_generator.get())) {
         verdict = c->judge(p, p.selectedTile);
     } else if (auto *rule = dynamic_cast<AnswerRule *>(m_generator.get())) {
-        verdict.right = rule->judgeAnswer(p, p.selectedTile);
+        ProblemContext ctx = gameContext();
+        verdict.right = rule->judgeStep(ctx, p.selectedTile);
     } else if (commonFrameOnly(task)) {
         verdict.right = p.selectedTile == p.targetTile;
     } else {
@@ -73,7 +76,7 @@ void ExerciseScreen::EvaluateAnswer()
     }
 
     const auto traceAnswer = [&](bool right) {
-        trace("answer", {{"tile", QString::number(p.selectedTile)},
+        trace("answer", {{"tile", QString::number(answered)},
                          {"verdict", right ? QStringLiteral("right") : QStringLiteral("wrong")},
                          {"given", QString::number(p.answersGiven)},
                          {"needed", QString::number(p.answersNeeded)}});
@@ -81,8 +84,8 @@ void ExerciseScreen::EvaluateAnswer()
     const bool autoAdvance = m_ctx.settings.autoAdvance();
     if (!verdict.right) {
         traceAnswer(false);
-        // 404's "nothing paid yet" comes with the paying game.
-        const bool quiet = isQuietControlTile(task, p.selectedTile, false);
+        const auto *rule = dynamic_cast<const AnswerRule *>(m_generator.get());
+        const bool quiet = isQuietControlTile(task, answered, false) || (rule && rule->quietWrong(p, answered));
         switch (recordWrongAnswer(m_ctx.scores, task, quiet, m_ctx.settings.useDing())) {
         case WrongSound::Ding: m_ctx.platform.dialogs.beep(BeepKind::Ding); break;
         case WrongSound::Reprimand: PlayVerdictSound(false); break;

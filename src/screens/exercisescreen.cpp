@@ -107,6 +107,7 @@ ExerciseScreen::ExerciseScreen(AppContext &ctx, const DisplayMetrics &display, Q
         m_backBoxes[n - 1] = createBackBox(n);
     for (PaintBox *box : {m_pbvz1, m_pbrov1, m_pbvyb1})
         box->setPainter([this](PaintBox &self, QPainter &p) { paintPatternBox(self, p); });
+    connectGameBoxes();
     // 11.
     setMask(roundedRegion(size(), kCornerEllipse, kCornerEllipse));
     // 12.

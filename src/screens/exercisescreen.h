@@ -22,6 +22,7 @@
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace flumo {
 
@@ -202,6 +203,18 @@ public:
     void reprimand() override;
     void animateRiddleFigure(bool thinking) override;
     void coverTile(int i) override;
+    void placeBox(GameBox box, int n, const QRect &rect) override;
+    void drawBox(GameBox box, int n) override;
+    void hideBox(GameBox box, int n) override;
+    void selectTile(int n) override;
+    void setGameTimer(int intervalMs) override;
+
+    // --- Games (gamehost.cpp) ---
+
+    // The box of a kind and number; nullptr when it does not exist.
+    PaintBox *gameBox(GameBox box, int n) const;
+    // Whether the game timer runs, and its period.
+    bool gameTimerActive() const;
     void setDisplayPicture(int k, const QString &picture) override;
     void placeTile(int i, const QRect &rect, bool interactive) override;
     // Hides Tile i and gives it its pointer and clicks back.
@@ -239,15 +252,8 @@ public:
     // Timer2Timer: one tick of the automatic cursor movement.
     void Timer2Timer();
 
-    // Input of the colouring (411, 502) and the maze (412), answered by
-    // their games once they exist. A hook returns true when it consumed the
-    // key; it may change key (the colouring turns Enter into Space). While a
-    // hook is empty the key is traced ("input-unhandled"): the colouring's
-    // keys then act as ordinary cursor keys, the maze's do nothing.
-    // tile: the clicked tile for InputSource::Tile, else 0.
-    using KeyHook = std::function<bool(int &key, InputSource source, int tile)>;
-    void setColouringKeyHook(KeyHook hook) { m_colouringKeyHook = std::move(hook); }
-    void setMazeKeyHook(KeyHook hook) { m_mazeKeyHook = std::move(hook); }
+    // The games take their own keys, clicks and timer through the generator
+    // hooks (engine/generator.h); the screen hands them on (gamehost.cpp).
 
     // The answer rule of a family (engine/generator.h).
     using AnswerRule = flumo::AnswerRule;
@@ -293,8 +299,23 @@ private:
     // animation steps on without input being processed.
     void animatePromptTick();
 
-    KeyHook m_colouringKeyHook;
-    KeyHook m_mazeKeyHook;
+    // Games (gamehost.cpp).
+    // The generator of the problem on screen; nullptr during a build or when
+    // the last build was refused.
+    Generator *game() const;
+    void connectGameBoxes();
+    // The context the game hooks get; valid while the screen lives.
+    ProblemContext gameContext();
+    // The generator's drawing of a box; false when the common painter draws it.
+    bool paintGameBox(GameBox kind, int n, PaintBox &box, QPainter &p, QChar look);
+    void gameBoxClicked(GameBox kind, int n, QPoint at);
+    // The picture without the colour of its bottom-left pixel, cached.
+    const QImage &transparentPicture(const QString &name);
+    // The cursor step a game asks for (Generator::cursorStep), -1 for none.
+    int gameCursorStep(int key, int from) const;
+    GeneratorSettings m_genSettings;
+    QTimer *m_gameTimer = nullptr;
+    QHash<QString, QImage> m_transparentPictures;
     std::function<void()> m_rewardModeHandler;
     int m_altChordKey = 0;              // a key pressed together with Alt, until released
     QSet<int> m_pressedKeys;            // keys whose press this screen saw, until released

@@ -113,6 +113,10 @@ PaintBox *ExerciseScreen::createBackBox(int n)
     box->setHint(QString::number(n + 1000));
     box->hide();
     box->setPainter([this](PaintBox &self, QPainter &p) { paintTile(self, p); });
+    connect(box, &PaintBox::released, this, [this, n](PaintBox *self, Qt::MouseButton button, QPoint at) {
+        if (button == Qt::LeftButton && self->rect().contains(at))
+            gameBoxClicked(GameBox::Back, n, at);
+    });
     return box;
 }
 
@@ -375,6 +379,7 @@ void ExerciseScreen::ZamichUkl1Click()
     m_rxGifAnimator1->stop();
     m_rxGifAnimator1->hide();
     m_timer3->setEnabled(false);
+    setGameTimer(0);
     // 5. The previous Problem's Tiles (or 405's cards turned face down).
     const int previousCount = std::min(m_problem.tileCount, kMaxTiles);
     const bool cardsStay = task == 405 && s.lastTask == 405;
@@ -482,8 +487,8 @@ void ExerciseScreen::ZamichUkl1Click()
         m_generator = m_generatorLookup(task)();
         m_generatorTask = task;
     }
-    const GeneratorSettings genSettings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet};
-    ProblemContext ctx{m_problem, s, genSettings, m_random, *this};
+    m_genSettings = GeneratorSettings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet};
+    ProblemContext ctx{m_problem, s, m_genSettings, m_random, *this};
     m_generator->build(ctx);
     // 21.
     if (rebuild)
@@ -679,13 +684,22 @@ QString ExerciseScreen::tilePictureName(int id) const
 
 void ExerciseScreen::paintTile(PaintBox &box, QPainter &painter)
 {
-    const QString name = tilePictureName(box.hint().toInt());
+    const int id = box.hint().toInt();
+    if (id > 1000) {
+        if (paintGameBox(GameBox::Back, id - 1000, box, painter, u'n'))
+            return;
+    } else if (id >= 1 && id <= kMaxTiles && m_drawnLook[static_cast<std::size_t>(id)] != u'c') {
+        const QChar drawn = m_drawnLook[static_cast<std::size_t>(id)];
+        const QChar look = !drawn.isNull() ? drawn : (id == m_problem.selectedTile ? u'k' : u'n');
+        if (paintGameBox(GameBox::Tile, id, box, painter, look))
+            return;
+    }
+    const QString name = tilePictureName(id);
     if (name.isEmpty())
         return;
     const QImage &img = picture(name);
     if (!img.isNull())
         painter.drawImage(0, 0, img);
-    const int id = box.hint().toInt();
     if (m_generator && id >= 1 && id <= kMaxTiles)
         for (const TileOverlay &o : m_generator->tileOverlays(m_problem, id)) {
             const QImage &over = picture(o.picture);

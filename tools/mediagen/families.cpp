@@ -1,4 +1,5 @@
 #include "family.h"
+#include "games.h"
 
 namespace mediagen {
 
@@ -15,6 +16,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeEquationSpeechFamily());
     all.push_back(makeGapEquationPictureFamily());
     all.push_back(makeGapEquationSpeechFamily());
+    all.push_back(makeDominoFamily());
+    all.push_back(makeMoneyFamily());
+    all.push_back(makeGameSpeechFamily());
     all.push_back(makeOrdinalPictureFamily());
     all.push_back(makeOrdinalSpeechFamily());
     all.push_back(makeDecompositionPictureFamily());

@@ -1,0 +1,34 @@
+#pragma once
+// Media of the games of group D built so far: the money games (goods,
+// coins and notes, price digits, the shop and purse backgrounds) and the
+// addition domino (stones, board, spoken sums).
+#include "family.h"
+#include <QColor>
+#include <QImage>
+
+namespace mediagen::games {
+
+// A domino stone with halves a and b (0..9): dots (numbers false) or
+// numerals. vertical: a on top. look: 'n', 'k' (hand tiles, 160 x 80) or
+// 'd' (board places, 136 x 68 or 68 x 136).
+QImage dominoStone(int a, int b, bool numbers, bool vertical, char look);
+// The board "Obr\407\domino.jpg".
+QImage dominoBoard();
+
+// Value of money piece picture number 1..6: 1, 2, 5, 10, 20, 50 crowns.
+int moneyValue(int picture);
+// The colour that identifies a piece of that value.
+QColor moneyColour(int value);
+// A purse stack of `count` pieces of a value, each lying over the one
+// before, in look 'n' or 'k'; and the three pictures the program draws such
+// a stack from: part 1 (left), 2 (middle, once per further piece), 3 (end).
+QImage stackPicture(int value, int count, char look);
+QImage stackPiece(int value, int part, char look);
+
+} // namespace mediagen::games
+
+namespace mediagen {
+std::unique_ptr<Family> makeDominoFamily();
+std::unique_ptr<Family> makeMoneyFamily();
+std::unique_ptr<Family> makeGameSpeechFamily();
+} // namespace mediagen
