@@ -220,7 +220,7 @@ private slots:
         f.build(101, 1, 2);
         const QStringList lines = rec.lines(QStringLiteral("problem"));
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 tile1=")));
+        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 values=1,2,3,4,5,6 tile1=")));
         const auto pictograms = tracedTiles(lines.last()), pictures = tracedTiles(lines.first());
         QCOMPARE(pictograms.size(), 6);
         // Cells of 250 x 172 from (36, 235): PanelVyb1 at (26, 230) and the Tiles 10, 5 inside it.
@@ -388,6 +388,11 @@ private slots:
         QCOMPARE(rov->geometry(), QRect(342, rov->y(), 40, 150));
         QCOMPARE(vyb->geometry(), QRect(390, vyb->y(), 120, 150));
         QVERIFY(f.screen->patternPanel()->isVisibleTo(f.screen.get()));
+        // Only the boxes shown are centred: 101 without its sign, 102 its answer alone.
+        f.screen->drawPatternRow(PatternRow::Pattern | PatternRow::Answer, true, true);
+        QVERIFY(vz->x() == (744 - 100 - 120 - 8) / 2 && vyb->x() == vz->x() + 108);
+        f.screen->drawPatternRow(PatternRow::Answer, true, true);
+        QCOMPARE(vyb->x(), (744 - 120) / 2);
         // A game hides Panel1, the pattern boxes stay off with NoChoicePanel, and
         // the exercise's own background shows.
         f.build(402);
