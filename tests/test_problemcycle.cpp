@@ -220,9 +220,13 @@ private slots:
         f.build(101, 1, 2);
         const QStringList lines = rec.lines(QStringLiteral("problem"));
         QCOMPARE(lines.size(), 2);
-        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 values=1,2,3,4,5,6 tile1=")));
+        QVERIFY(lines.last().startsWith(QLatin1String("problem task=101 level=1 subtask=2 tiles=6 target=2 tile1=")));
         const auto pictograms = tracedTiles(lines.last()), pictures = tracedTiles(lines.first());
         QCOMPARE(pictograms.size(), 6);
+        QStringList values;
+        for (int i = 1; i <= 6; ++i)
+            values << QString::number(f.screen->problem().tileValue[static_cast<std::size_t>(i)]);
+        QVERIFY(lines.last().endsWith(QStringLiteral(" values=") + values.join(',')));
         // Cells of 250 x 172 from (36, 235): PanelVyb1 at (26, 230) and the Tiles 10, 5 inside it.
         for (int i = 1; i <= 6; ++i) {
             const QPoint cell(36 + (i - 1) % 3 * 250, 235 + (i - 1) / 3 * 172);

@@ -7,10 +7,13 @@
 // exercise screen implements. The screen keeps one generator instance
 // while its exercise is on, so state a family's answer rule needs after the
 // build can live in the generator.
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace flumo {
 
@@ -53,6 +56,9 @@ public:
     // PlaySound: starts a sound of the media folder; a missing file is
     // skipped. wait: return only when it has ended.
     virtual void playSound(const QString &name, bool wait) = 0;
+    // Hands a sound straight to the device, without PlaySound's delayed
+    // start; a missing file is skipped as well.
+    virtual void playDirect(const QString &name, bool wait) { playSound(name, wait); }
     // Display box PBoxDisp k (1..7) of Panel1: DispPicture[k] := picture,
     // the box moves to left and takes width (pixels inside Panel1); when
     // draw it is painted (PBoxDispPaint) and shown, else it stays hidden
@@ -62,6 +68,25 @@ public:
     {
         (void)k, (void)picture, (void)left, (void)width, (void)draw;
     }
+    // DispPicture[k] := picture without touching display box k (the answer
+    // box of some families shows a DispPicture).
+    virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
+    // Tile i (1..64) moves to rect inside the tile panel, is drawn in its
+    // present look and shown; interactive false: it only shows something
+    // and takes neither pointer nor clicks (true gives both back). For
+    // families that place Tiles outside LayOutTiles.
+    virtual void placeTile(int i, const QRect &rect, bool interactive) { (void)i, (void)rect, (void)interactive; }
+    virtual void hideTile(int i) { (void)i; }
+    // The number animation RxGIFAnim2 at the left of Panel1: loads the GIF,
+    // shows it and starts it.
+    virtual void showAnimation(const QString &file) { (void)file; }
+};
+
+// A picture a family draws over a Tile after the Tile's own picture, at an
+// offset inside the Tile.
+struct TileOverlay {
+    QPoint at;
+    QString picture;
 };
 
 // Everything a build may read or write. All references outlive the call.
@@ -85,6 +110,21 @@ public:
     virtual QStringList mediaNames(const Problem &problem) const
     {
         (void)problem;
+        return {};
+    }
+    // Exercises that are never judged (they present or explore what the
+    // child chose) take the chosen tile here: the family does its step
+    // through ctx.host and returns true, and nothing is judged or counted.
+    // false (the default): the answer is judged as usual.
+    virtual bool takeChoice(ProblemContext &ctx, int selected)
+    {
+        (void)ctx, (void)selected;
+        return false;
+    }
+    // Pictures drawn over Tile i after its own picture; none by default.
+    virtual std::vector<TileOverlay> tileOverlays(const Problem &problem, int tile) const
+    {
+        (void)problem, (void)tile;
         return {};
     }
 };

@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/shapes.h"
 #include "media/animation.h"
 #include "platform/trace.h"
 #include "screens/exercisescreen.h"
@@ -93,6 +94,10 @@ void ExerciseScreen::EvaluateAnswer()
     const int task = s.currentTask;
     p.freshProblem = false;
     m_timer2->setEnabled(false);
+    if (handOverChoice()) {
+        UpdateScoreHint();
+        return;
+    }
 
     // The families with their own steps (own handling, intermediate
     // actions, right-step drawings) answer here once they exist; until then
@@ -144,6 +149,27 @@ void ExerciseScreen::EvaluateAnswer()
     UpdateScoreHint();
 }
 
+bool ExerciseScreen::handOverChoice()
+{
+    if (!m_generator)
+        return false;
+    Problem &p = m_problem;
+    const GeneratorSettings settings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet};
+    ProblemContext ctx{p, m_ctx.state, settings, m_random, *this};
+    if (!m_generator->takeChoice(ctx, p.selectedTile))
+        return false;
+    // The family may have moved the selection and changed the tiles: the
+    // highlight marks follow the tile selected now.
+    for (int i = 1; i <= kMaxTiles; ++i)
+        if (PaintBox *box = tile(i))
+            box->setTag(i == p.selectedTile ? i : 0);
+    if (m_ctx.settings.autoAdvance()) {
+        m_lastCursorMove = m_ctx.platform.clock.tickCount();
+        m_timer2->setEnabled(true);
+    }
+    return true;
+}
+
 void ExerciseScreen::applyRightStep(const ChoiceVerdict &verdict)
 {
     const DisplayAction &show = verdict.display;
@@ -168,7 +194,8 @@ void ExerciseScreen::ProblemSolved()
     // solved; then their answer stands alone, centred.
     const ChoiceGenerator *c = choice();
     const bool aloneWhenSolved = c && c->answerBox(m_problem, true).centred && m_panel1->isVisibleTo(this);
-    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || aloneWhenSolved || task == kVerdictShown))
+    if (task != kWallGame
+        && (m_pbvyb1->isVisibleTo(this) || aloneWhenSolved || task == kVerdictShown || showsFoundInAnswerBox(task)))
         drawPatternBox(m_pbvyb1);
     traceSolved(task, m_ctx.scores);
 

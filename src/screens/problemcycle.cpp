@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/shapes.h"
 #include "media/animation.h"
 #include "media/numbertext.h"
 #include "platform/inifile.h"
@@ -407,7 +408,7 @@ void ExerciseScreen::ZamichUkl1Click()
     m_paintBox2->hide();
     m_pb1pom->hide();
     for (int i = 10; i <= 12; ++i)
-        tile(i)->hide();
+        hideTile(i);
     // 8.
     if (rebuild)
         for (Panel *panel : m_groupPanels)
@@ -523,11 +524,6 @@ void ExerciseScreen::traceProblem()
     QString line = QStringLiteral("problem task=%1 level=%2 subtask=%3 tiles=%4 target=%5")
                        .arg(s.currentTask).arg(s.currentLevel).arg(s.currentSubtask)
                        .arg(m_problem.tileCount).arg(m_problem.targetTile);
-    // The tile values, so a script can solve the problem from the trace.
-    QStringList values;
-    for (int i = 1; i <= m_problem.tileCount; ++i)
-        values << QString::number(m_problem.tileValue[static_cast<std::size_t>(i)]);
-    line += QStringLiteral(" values=") + values.join(QLatin1Char(','));
     for (int i = 1; i <= m_problem.tileCount; ++i) {
         const PaintBox *box = tile(i);
         if (!box)
@@ -537,6 +533,11 @@ void ExerciseScreen::traceProblem()
             + traceValue(QStringLiteral("%1@%2,%3,%4,%5").arg(m_problem.stem(i)).arg(at.x()).arg(at.y())
                              .arg(box->width()).arg(box->height()));
     }
+    // The tile values, so a script can solve the problem from the trace.
+    QStringList values;
+    for (int i = 1; i <= m_problem.tileCount; ++i)
+        values << QString::number(m_problem.tileValue[static_cast<std::size_t>(i)]);
+    line += QStringLiteral(" values=") + values.join(QLatin1Char(','));
     qCInfo(lcTrace).noquote() << line;
 }
 
@@ -628,6 +629,13 @@ void ExerciseScreen::paintTile(PaintBox &box, QPainter &painter)
     const QImage &img = picture(name);
     if (!img.isNull())
         painter.drawImage(0, 0, img);
+    const int id = box.hint().toInt();
+    if (m_generator && id >= 1 && id <= kMaxTiles)
+        for (const TileOverlay &o : m_generator->tileOverlays(m_problem, id)) {
+            const QImage &over = picture(o.picture);
+            if (!over.isNull())
+                painter.drawImage(o.at, over);
+        }
 }
 
 void ExerciseScreen::drawTileLook(int i, QChar letter)
@@ -734,7 +742,7 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if (m_pbvz1->isHidden() && m_pbrov1->isHidden())
+        if ((m_pbvz1->isHidden() && m_pbrov1->isHidden()) || showsFoundInAnswerBox(task))
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());
@@ -783,6 +791,11 @@ void ExerciseScreen::drawPatternRow(unsigned boxes, bool hideOthers, bool arrang
     }
     if (arrange)
         ArrangePatternRow();
+    // A box left alone in the row is centred in Panel1.
+    if (arrange && hideOthers && (boxes == PatternRow::Answer || boxes == PatternRow::Pattern)) {
+        PaintBox *alone = boxes == PatternRow::Answer ? m_pbvyb1 : m_pbvz1;
+        alone->move((m_panel1->width() - alone->width()) / 2, alone->y());
+    }
 }
 
 void ExerciseScreen::ArrangePatternRow()
@@ -814,6 +827,54 @@ void ExerciseScreen::placeDisplayBox(int k, const QString &picture, int left, in
     box->setGeometry(left, box->y(), width, box->height());
     if (draw)
         drawDisplayBox(k);
+}
+
+void ExerciseScreen::setDisplayPicture(int k, const QString &picture)
+{
+    if (k >= 1 && k <= kDisplayPool)
+        m_dispPicture[static_cast<std::size_t>(k)] = picture;
+}
+
+void ExerciseScreen::placeTile(int i, const QRect &rect, bool interactive)
+{
+    PaintBox *box = tile(i);
+    if (!box)
+        return;
+    if (box->parentWidget() != m_panelVyb1)
+        box->setParent(m_panelVyb1);
+    box->setGeometry(rect);
+    box->setEnabled(interactive);
+    box->setCursor(interactive ? m_pointer2 : m_pointer1);
+    box->show();
+    box->repaint();
+}
+
+void ExerciseScreen::hideTile(int i)
+{
+    PaintBox *box = tile(i);
+    if (!box)
+        return;
+    box->hide();
+    box->setEnabled(true);
+    box->setCursor(m_pointer2);
+}
+
+void ExerciseScreen::showAnimation(const QString &file)
+{
+    const QString path = m_ctx.platform.files.resolve(file);
+    if (path.isEmpty() || !m_rxGifAnim2->load(path))
+        return;
+    m_rxGifAnim2->raise();
+    m_rxGifAnim2->show();
+    m_rxGifAnim2->start();
+}
+
+void ExerciseScreen::playDirect(const QString &name, bool wait)
+{
+    // What the family drew shows before a waiting sound blocks the screen.
+    if (wait)
+        letUpdatesRun();
+    m_soundPlayer.playNow(name, wait);
 }
 
 void ExerciseScreen::drawDisplayBox(int k)

@@ -11,6 +11,15 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeHelpFamily());
     all.push_back(makeChoicePictureFamily());
     all.push_back(makeChoiceSpeechFamily());
+    all.push_back(makeOrdinalPictureFamily());
+    all.push_back(makeOrdinalSpeechFamily());
+    all.push_back(makeDecompositionPictureFamily());
+    all.push_back(makeDecompositionSpeechFamily());
+    all.push_back(makeFingerPictureFamily());
+    all.push_back(makeNumberSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 
