@@ -2,7 +2,6 @@
 // writer that lays the folder out on disk.
 #include "family.h"
 #include "packwriter.h"
-#include "shell_catalog.h"
 #include "engine/catalog.h"
 #include "media/cursors.h"
 #include "media/pictureloader.h"
@@ -362,20 +361,6 @@ private slots:
         QVERIFY(levels.readString("Ukol305", "Urov6").contains(QString::fromUtf8("ř")));
         QCOMPARE(subtasks.readString("Ukol303", "Podukol2"), QString::fromUtf8("odčítání"));
         QVERIFY(!m_bytes.value("PodUkl1.INI").contains("\xC4")); // no UTF-8 lead bytes of č, ř...
-    }
-
-    // The generator's caption table writes the menus' INI files and labels; it
-    // must offer exactly the levels and subtasks the program plays.
-    void captionsAgreeWithTheProgramsCatalog()
-    {
-        QCOMPARE(int(mediagen::exercises().size()), 43);
-        for (const mediagen::ExerciseInfo &e : mediagen::exercises()) {
-            const flumo::CatalogEntry *entry = flumo::findExercise(e.taskId);
-            QVERIFY2(entry, qPrintable(QString::number(e.taskId)));
-            QCOMPARE(e.menuCaption, QString::fromUtf8(entry->caption));
-            QCOMPARE(int(e.levels.size()), entry->maxLevel);
-            QCOMPARE(int(e.subtasks.size()), entry->subtasks);
-        }
     }
 
     void writerSkipsUnchangedFilesAndFoldsFolderCase()

@@ -37,6 +37,49 @@ bool commonFrameOnly(int task)
     }
 }
 
+// While it lives, mouse buttons and keys addressed to the screen are dropped;
+// when it ends, the input that queued up during the blocking waits is
+// delivered, and so dropped, before the next problem can take any. Other
+// windows (the card screen shown in between) get theirs.
+class QueuedInputDrop : public QObject {
+public:
+    explicit QueuedInputDrop(QWidget *screen)
+        : m_screen(screen)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~QueuedInputDrop() override
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+    QueuedInputDrop(const QueuedInputDrop &) = delete;
+    QueuedInputDrop &operator=(const QueuedInputDrop &) = delete;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            break;
+        default:
+            return false;
+        }
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w || (w != m_screen && !m_screen->isAncestorOf(w)))
+            return false;
+        trace("input-dropped", {{"event", QString::number(int(event->type()))}});
+        return true;
+    }
+
+private:
+    QWidget *m_screen;
+};
+
 } // namespace
 
 PaintBox *ExerciseScreen::cardsButton() const
@@ -150,7 +193,12 @@ void ExerciseScreen::ProblemSolved()
     m_timer2->setEnabled(false);
     recordSolved(m_ctx.scores, task);
     m_panelVyb1->hide();
-    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || task == kVerdictShown || showsFoundInAnswerBox(task)))
+    // 108 and 202 in subtasks 3 and 4 show nothing above the tiles until
+    // solved; then their answer stands alone, centred.
+    const ChoiceGenerator *c = choice();
+    const bool aloneWhenSolved = c && c->answerBox(m_problem, true).centred && m_panel1->isVisibleTo(this);
+    if (task != kWallGame
+        && (m_pbvyb1->isVisibleTo(this) || aloneWhenSolved || task == kVerdictShown || showsFoundInAnswerBox(task)))
         drawPatternBox(m_pbvyb1);
     traceSolved(task, m_ctx.scores);
 
@@ -167,6 +215,7 @@ void ExerciseScreen::ProblemSolved()
         return;
     }
     // Without praise: a still pause that takes no input, then the next problem.
+    const QueuedInputDrop drop(this);
     m_ctx.platform.clock.sleep(kPraiselessWaitMs);
     AfterSolved();
 }
@@ -185,6 +234,7 @@ void ExerciseScreen::Timer1Timer()
 void ExerciseScreen::AfterSolved()
 {
     EngineState &s = m_ctx.state;
+    const QueuedInputDrop drop(this);
     m_panelGifu1->hide();
     m_ctx.platform.clock.sleep(kAfterPraiseWaitMs);
 

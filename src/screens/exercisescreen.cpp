@@ -374,7 +374,7 @@ QString ExerciseScreen::backgroundName() const
     }
 }
 
-const QImage &ExerciseScreen::plainPicture(const QString &name)
+QImage ExerciseScreen::plainPicture(const QString &name)
 {
     auto it = m_plainPictures.find(name);
     if (it == m_plainPictures.end()) {

@@ -190,8 +190,9 @@ public:
     bool suppressBackground() const;
     void setSuppressBackground(bool on);
     // The decoded picture of the media folder (containers first), cached
-    // per name; null when it cannot be read.
-    const QImage &picture(const QString &name);
+    // per name; null when it cannot be read. A copy (shared, not deep): a
+    // reference into the cache would dangle once a later load grows it.
+    QImage picture(const QString &name);
 
     // ProblemHost
     QSize pictureSize(const QString &name) override;
@@ -236,7 +237,7 @@ public:
         KeyEnter = 13, KeyEsc = 27, KeySpace = 32,
         KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40,
         KeyH = 72, KeyP = 80,
-        KeyF2 = 113, KeyF3, KeyF4, KeyF5, KeyF6, KeyF7, KeyF8, KeyF9,
+        KeyF1 = 112, KeyF2, KeyF3, KeyF4, KeyF5, KeyF6, KeyF7, KeyF8, KeyF9,
     };
     // Where an Enter comes from: a real key, a tile click handed on as
     // Enter, or a click on the picture box PB0.
@@ -364,7 +365,7 @@ private:
     QWidget *tileHome() const;
     // Toolbar and background pictures, read once per name from the working
     // folder; a missing or broken file gives a null image (nothing drawn).
-    const QImage &plainPicture(const QString &name);
+    QImage plainPicture(const QString &name);
 
     // A design rectangle at this screen's dpi.
     QRect design(int left, int top, int width, int height) const;

@@ -58,7 +58,7 @@ bool ExerciseScreen::canBuild(int task) const
     return m_generatorLookup && m_generatorLookup(task) != nullptr;
 }
 
-const QImage &ExerciseScreen::picture(const QString &name)
+QImage ExerciseScreen::picture(const QString &name)
 {
     auto it = m_pictures.constFind(name);
     if (it != m_pictures.constEnd())
@@ -826,7 +826,8 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task) || task == 308)
+        if ((m_pbvz1->isHidden() && m_pbrov1->isHidden()) || (task == 202 && subtask == 4) || showsFoundInAnswerBox(task)
+            || task == 308)
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());
@@ -891,10 +892,20 @@ void ExerciseScreen::ArrangePatternRow()
         m_pbvyb1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbvyb1->y());
         return;
     }
-    const int left = (m_panel1->width() - m_pbvz1->width() - m_pbrov1->width() - m_pbvyb1->width() - 16) / 2;
-    m_pbvz1->move(left, m_pbvz1->y());
-    m_pbrov1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbrov1->y());
-    m_pbvyb1->move(m_pbrov1->x() + m_pbrov1->width() + 8, m_pbvyb1->y());
+    // Only the boxes shown take part: a hidden sign box (101) or a lone
+    // answer box (102) would otherwise push the row off centre.
+    std::vector<PaintBox *> shown;
+    for (PaintBox *box : {m_pbvz1, m_pbrov1, m_pbvyb1})
+        if (!box->isHidden())
+            shown.push_back(box);
+    int width = 8 * (static_cast<int>(shown.size()) - 1);
+    for (const PaintBox *box : shown)
+        width += box->width();
+    int left = (m_panel1->width() - width) / 2;
+    for (PaintBox *box : shown) {
+        box->move(left, box->y());
+        left += box->width() + 8;
+    }
 }
 
 // ---------------------------------------------------------------- display boxes
