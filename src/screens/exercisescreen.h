@@ -206,6 +206,9 @@ public:
     void selectTile(int n) override;
     void playUiSound(const QString &name, bool wait) override;
     void setGameTimer(int intervalMs) override;
+    void pause(int ms) override;
+    void beep() override;
+    QByteArray readDataFile(const QString &name) override;
 
     // --- Games (gamehost.cpp) ---
 
