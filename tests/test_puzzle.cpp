@@ -190,6 +190,7 @@ private slots:
             Game small(seed, 410, 1);
             QCOMPARE(small.p.tileCount, 9);
             QCOMPARE(small.p.answersNeeded, 8);
+            QCOMPARE(small.p.targetTile, 0);
             const std::span<const int> start = puzzleArrangement(9, small.game.arrangement());
             QCOMPARE(small.cells(), std::vector<int>(start.begin(), start.end()));
             const int pic = small.game.picture();

@@ -56,6 +56,7 @@ void MemoryGame::build(ProblemContext &ctx)
     p.altPicturePrefix = backStem(m_set);
     p.answersNeeded = kMemoryCards;
     p.firstCard = kMemoryNoCard;
+    p.targetTile = 0;   // any card may be turned
 
     const auto freeCard = [&] {
         int t;

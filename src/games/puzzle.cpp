@@ -113,6 +113,7 @@ void PuzzleGame::build(ProblemContext &ctx)
     p.tilePicturePrefix = m_prefix;
     p.altPicturePrefix = m_prefix;
     p.answersNeeded = n - 1;
+    p.targetTile = 0;   // no tile is the answer: every piece beside the gap moves
 
     m_arrangement = ctx.random.range(1, 3);
     const std::span<const int> start = puzzleArrangement(n, m_arrangement);

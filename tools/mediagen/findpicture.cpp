@@ -114,13 +114,17 @@ QImage figure(int set, int picture, int look, char state)
     p.setPen(QPen(QColor(170, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     if (l.beard) {
-        p.setPen(Qt::NoPen);
+        // A full beard along the jaw from ear to ear, the smile above it.
+        p.setPen(QPen(QColor(80, 45, 20), 1));
         p.setBrush(QColor(110, 60, 25));
         QPainterPath beard;
-        beard.moveTo(head + QPointF(-15, 6));
-        beard.quadTo(head + QPointF(0, 30), head + QPointF(15, 6));
-        beard.quadTo(head + QPointF(0, 14), head + QPointF(-15, 6));
+        beard.moveTo(head + QPointF(-r + 1, -1));
+        beard.cubicTo(head + QPointF(-r + 2, 30), head + QPointF(r - 2, 30), head + QPointF(r - 1, -1));
+        beard.cubicTo(head + QPointF(r - 6, 14), head + QPointF(-r + 6, 14), head + QPointF(-r + 1, -1));
         p.drawPath(beard);
+        p.setPen(QPen(QColor(250, 210, 175), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(head + QPointF(-5, 6), QSizeF(10, 6)), 200 * 16, 140 * 16);
     } else {
         p.drawArc(QRectF(head + QPointF(-7, 4), QSizeF(14, 9)), 200 * 16, 140 * 16);
     }

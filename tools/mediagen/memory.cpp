@@ -132,7 +132,7 @@ void drawFace(QPainter &p, const QRectF &r, const Face &f)
         draw::fitText(p, r.toRect(), QString::number(f.n), kInk, f.n >= 100 ? 62 : 86, 20);
         break;
     case Face::Text:
-        draw::fitText(p, r.adjusted(4, 0, -4, 0).toRect(), f.glyph, kInk, 44, 16);
+        draw::fitText(p, r.adjusted(6, 0, -6, 0).toRect(), f.glyph, kInk, 38, 16);
         break;
     case Face::Dots: drawDots(p, r, f.n); break;
     case Face::Things: drawThings(p, r, f.n, f.glyph); break;
@@ -202,9 +202,13 @@ QImage cardBack(int set, char look)
     p.setPen(QPen(Qt::white, 5));
     p.setBrush(c);
     p.drawRoundedRect(QRectF(4.5, 4.5, kCard - 9, kCard - 9), 14, 14);
+    QPainterPath inside;
+    inside.addRoundedRect(QRectF(9, 9, kCard - 18, kCard - 18), 11, 11);
+    p.setClipPath(inside);
     p.setPen(QPen(c.lighter(130), 4));
     for (int k = -kCard; k < kCard; k += 22)
         p.drawLine(QPointF(12 + k, 12), QPointF(12 + k + kCard, 12 + kCard));
+    p.setClipping(false);
     p.setPen(QPen(Qt::white, 3));
     p.setBrush(c.darker(115));
     p.drawEllipse(QRectF(kCard / 2.0 - 36, kCard / 2.0 - 36, 72, 72));
