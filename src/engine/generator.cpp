@@ -1,5 +1,11 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
+#include "exercises/decomposition.h"
+#include "exercises/numberrow.h"
+#include "exercises/ordinal.h"
+#include "exercises/rows.h"
+#include "exercises/shapes.h"
+#include "exercises/sizerow.h"
 #include "games/domino.h"
 #include "games/findpicture.h"
 #include "games/memory.h"
@@ -21,18 +27,19 @@ struct Dispatch {
 constexpr Dispatch kDispatch[] = {
     // choice generator (number rows 201 and 205 included)
     {101, makeChoiceGenerator}, {102, makeChoiceGenerator}, {108, makeChoiceGenerator},
-    {111, makeChoiceGenerator}, {201, nullptr}, {202, makeChoiceGenerator},
-    {204, makeChoiceGenerator}, {205, nullptr},
+    {111, makeChoiceGenerator}, {201, makeNumberIntroGenerator}, {202, makeChoiceGenerator},
+    {204, makeChoiceGenerator}, {205, makeDecompositionExplorer},
     // shapes
-    {103, nullptr}, {104, nullptr}, {105, nullptr}, {106, nullptr}, {107, nullptr},
+    {103, makeShapeGenerator}, {104, makeShapeGenerator}, {105, makeShapeGenerator},
+    {106, makeShapeGenerator}, {107, makeShapeGenerator},
     // size row and odd picture
-    {109, nullptr}, {110, nullptr},
+    {109, makeSizeRowGenerator}, {110, makeOddPictureGenerator},
     // number and picture rows
-    {112, nullptr}, {208, nullptr}, {311, nullptr},
+    {112, makeRowGenerator}, {208, makeRowGenerator}, {311, makeRowGenerator},
     // ordinal numbers
-    {203, nullptr},
+    {203, makeOrdinalGenerator},
     // decomposition
-    {206, nullptr}, {207, nullptr},
+    {206, makeDecompositionGenerator}, {207, makeDecompositionGenerator},
     // pictures and equations
     {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
     // wrong and right examples

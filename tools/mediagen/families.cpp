@@ -19,6 +19,15 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeMemoryFamily());
     all.push_back(makeHuntPictureFamily());
     all.push_back(makeHuntSpeechFamily());
+    all.push_back(makeOrdinalPictureFamily());
+    all.push_back(makeOrdinalSpeechFamily());
+    all.push_back(makeDecompositionPictureFamily());
+    all.push_back(makeDecompositionSpeechFamily());
+    all.push_back(makeFingerPictureFamily());
+    all.push_back(makeNumberSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 
