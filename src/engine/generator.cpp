@@ -12,6 +12,9 @@
 #include "exercises/shapes.h"
 #include "exercises/sizerow.h"
 #include "games/domino.h"
+#include "games/findpicture.h"
+#include "games/memory.h"
+#include "games/puzzle.h"
 #include "games/shop.h"
 #include <iterator>
 
@@ -56,9 +59,9 @@ constexpr Dispatch kDispatch[] = {
     // shopping
     {403, makeShopGame}, {404, makePurseGame},
     // domino, memory, picture hunt
-    {407, makeDominoGame}, {408, nullptr}, {409, nullptr},
+    {407, makeDominoGame}, {408, makeMemoryGame}, {409, makeFindPictureGame},
     // fifteen puzzle
-    {410, nullptr}, {501, nullptr},
+    {410, makePuzzleGame}, {501, makePuzzleGame},
     // colouring
     {411, nullptr}, {502, nullptr},
     // connect the numbers, wall

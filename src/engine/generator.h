@@ -7,6 +7,7 @@
 // exercise screen implements. The screen keeps one generator instance
 // while its exercise is on, so state a family's answer rule needs after the
 // build can live in the generator.
+#include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -119,6 +120,14 @@ public:
     // Runs Generator::tick every intervalMs milliseconds while the problem
     // is on; 0 stops it. A new problem always starts with it stopped.
     virtual void setGameTimer(int intervalMs) { (void)intervalMs; }
+    // A blocking pause inside a game step: what the step drew is shown
+    // first, then the screen waits ms milliseconds.
+    virtual void pause(int ms) { (void)ms; }
+    // The system alert beep (a game's plain "not this one").
+    virtual void beep() {}
+    // The bytes of a data file of the working folder (a game's INI); empty
+    // when it is missing or unreadable.
+    virtual QByteArray readDataFile(const QString &name) { (void)name; return {}; }
     // DispPicture[k] := picture without touching display box k (the answer
     // box of some families shows a DispPicture).
     virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }

@@ -241,8 +241,15 @@ void ExerciseScreen::AfterSolved()
     const CardOutcome outcome = settleCard(m_ctx.scores, m_ctx.settings);
     if (outcome == CardOutcome::RewardMode) {
         trace("reward-mode", {{"wired", m_rewardModeHandler ? QStringLiteral("1") : QStringLiteral("0")}});
+        const int solvedTask = s.currentTask;
         if (m_rewardModeHandler)
             m_rewardModeHandler();
+        // A game button of the card screen has built the reward game: the
+        // child sees it as built, not reshuffled by a second build.
+        if (s.currentTask != solvedTask && m_problem.problemReady) {
+            UpdateScoreHint();
+            return;
+        }
     } else {
         traceCard(outcome, m_ctx.scores);
     }

@@ -209,6 +209,9 @@ public:
     void hideBox(GameBox box, int n) override;
     void selectTile(int n) override;
     void setGameTimer(int intervalMs) override;
+    void pause(int ms) override;
+    void beep() override;
+    QByteArray readDataFile(const QString &name) override;
 
     // --- Games (gamehost.cpp) ---
 

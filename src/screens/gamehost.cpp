@@ -4,6 +4,8 @@
 #include "platform/trace.h"
 #include "screens/exercisescreen.h"
 #include "screens/paintbox.h"
+#include <QCoreApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -159,6 +161,26 @@ void ExerciseScreen::setGameTimer(int intervalMs)
         return;
     }
     m_gameTimer->start(intervalMs);
+}
+
+void ExerciseScreen::pause(int ms)
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_ctx.platform.clock.sleep(ms);
+}
+
+void ExerciseScreen::beep()
+{
+    m_ctx.platform.dialogs.beep(BeepKind::Ding);
+}
+
+QByteArray ExerciseScreen::readDataFile(const QString &name)
+{
+    const QString path = m_ctx.platform.files.resolve(name);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
 }
 
 } // namespace flumo
