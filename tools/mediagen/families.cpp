@@ -19,9 +19,6 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeDominoFamily());
     all.push_back(makeMoneyFamily());
     all.push_back(makeGameSpeechFamily());
-    all.push_back(makeDominoFamily());
-    all.push_back(makeMoneyFamily());
-    all.push_back(makeGameSpeechFamily());
     all.push_back(makePuzzleFamily());
     all.push_back(makeMemoryFamily());
     all.push_back(makeHuntPictureFamily());
