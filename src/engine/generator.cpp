@@ -2,6 +2,9 @@
 #include "exercises/choice.h"
 #include "games/domino.h"
 #include "games/shop.h"
+#include "exercises/rows.h"
+#include "exercises/shapes.h"
+#include "exercises/sizerow.h"
 #include <iterator>
 
 namespace flumo {
@@ -21,11 +24,12 @@ constexpr Dispatch kDispatch[] = {
     {111, makeChoiceGenerator}, {201, nullptr}, {202, makeChoiceGenerator},
     {204, makeChoiceGenerator}, {205, nullptr},
     // shapes
-    {103, nullptr}, {104, nullptr}, {105, nullptr}, {106, nullptr}, {107, nullptr},
+    {103, makeShapeGenerator}, {104, makeShapeGenerator}, {105, makeShapeGenerator},
+    {106, makeShapeGenerator}, {107, makeShapeGenerator},
     // size row and odd picture
-    {109, nullptr}, {110, nullptr},
+    {109, makeSizeRowGenerator}, {110, makeOddPictureGenerator},
     // number and picture rows
-    {112, nullptr}, {208, nullptr}, {311, nullptr},
+    {112, makeRowGenerator}, {208, makeRowGenerator}, {311, makeRowGenerator},
     // ordinal numbers
     {203, nullptr},
     // decomposition

@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/shapes.h"
 #include "media/animation.h"
 #include "platform/trace.h"
 #include "screens/exercisescreen.h"
@@ -122,7 +123,7 @@ void ExerciseScreen::ProblemSolved()
     m_timer2->setEnabled(false);
     recordSolved(m_ctx.scores, task);
     m_panelVyb1->hide();
-    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || task == kVerdictShown))
+    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || task == kVerdictShown || showsFoundInAnswerBox(task)))
         drawPatternBox(m_pbvyb1);
     traceSolved(task, m_ctx.scores);
 

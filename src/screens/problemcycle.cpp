@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/shapes.h"
 #include "media/animation.h"
 #include "media/numbertext.h"
 #include "platform/inifile.h"
@@ -749,7 +750,7 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if (task == 202 && subtask == 4)
+        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task))
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());

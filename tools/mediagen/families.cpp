@@ -15,6 +15,9 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeDominoFamily());
     all.push_back(makeMoneyFamily());
     all.push_back(makeGameSpeechFamily());
+    all.push_back(makeShapePictureFamily());
+    all.push_back(makeShapeSpeechFamily());
+    all.push_back(makeRowPictureFamily());
     return all;
 }
 

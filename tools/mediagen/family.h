@@ -50,5 +50,12 @@ std::unique_ptr<Family> makeHelpFamily();
 std::unique_ptr<Family> makeChoicePictureFamily();
 // Spoken tasks of the choice exercises: choice_sounds.cpp.
 std::unique_ptr<Family> makeChoiceSpeechFamily();
+// Shape pictures and the spoken tasks of the shapes and the size row:
+// shapes_media.cpp.
+std::unique_ptr<Family> makeShapePictureFamily();
+std::unique_ptr<Family> makeShapeSpeechFamily();
+// Pictures of the size row's quantities, the odd picture, the picture
+// patterns and the row windows: rows_media.cpp.
+std::unique_ptr<Family> makeRowPictureFamily();
 
 } // namespace mediagen
