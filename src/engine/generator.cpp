@@ -1,5 +1,6 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
+#include "games/colouring.h"
 #include "games/domino.h"
 #include "games/shop.h"
 #include "exercises/rows.h"
@@ -51,7 +52,7 @@ constexpr Dispatch kDispatch[] = {
     // fifteen puzzle
     {410, nullptr}, {501, nullptr},
     // colouring
-    {411, nullptr}, {502, nullptr},
+    {411, makeColouringGame}, {502, makeColouringGame},
     // connect the numbers, wall
     {406, nullptr}, {402, nullptr},
     // builds of their own: fill in the picture, maze

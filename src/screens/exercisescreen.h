@@ -206,6 +206,12 @@ public:
     void selectTile(int n) override;
     void playUiSound(const QString &name, bool wait) override;
     void setGameTimer(int intervalMs) override;
+    QImage pictureImage(const QString &name) override;
+    QByteArray readDataFile(const QString &name) override;
+    void handKey(int key, InputFrom from) override;
+    void setOneKey(bool on) override;
+    void setTileEnabled(int i, bool on) override;
+    void movePointer(GameBox box, int n, QPoint at) override;
 
     // --- Games (gamehost.cpp) ---
 

@@ -1,3 +1,4 @@
+#include "colouring_media.h"
 #include "family.h"
 #include "games.h"
 
@@ -18,6 +19,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeShapePictureFamily());
     all.push_back(makeShapeSpeechFamily());
     all.push_back(makeRowPictureFamily());
+    all.push_back(makeColouringFamily());
+    all.push_back(makeColouringTaskFamily());
     return all;
 }
 
