@@ -495,7 +495,8 @@ void ColouringGame::pointerMoved(ProblemContext &ctx, GameBox box, int n, QPoint
             m_current = static_cast<int>(r) + 1;
             break;
         }
-    trace("colouring", {{"step", QStringLiteral("point")}, {"region", QString::number(m_current)}});
+    trace("colouring", {{"step", QStringLiteral("point")}, {"region", QString::number(m_current)},
+                        {"x", QString::number(at.x())}, {"y", QString::number(at.y())}});
     ctx.host.drawBox(GameBox::Price, 0);
     showCurrent(ctx);
 }
