@@ -3,6 +3,9 @@
 #include "games/colouring.h"
 #include "games/domino.h"
 #include "games/shop.h"
+#include "exercises/decomposition.h"
+#include "exercises/numberrow.h"
+#include "exercises/ordinal.h"
 #include "exercises/rows.h"
 #include "exercises/shapes.h"
 #include "exercises/sizerow.h"
@@ -22,8 +25,8 @@ struct Dispatch {
 constexpr Dispatch kDispatch[] = {
     // choice generator (number rows 201 and 205 included)
     {101, makeChoiceGenerator}, {102, makeChoiceGenerator}, {108, makeChoiceGenerator},
-    {111, makeChoiceGenerator}, {201, nullptr}, {202, makeChoiceGenerator},
-    {204, makeChoiceGenerator}, {205, nullptr},
+    {111, makeChoiceGenerator}, {201, makeNumberIntroGenerator}, {202, makeChoiceGenerator},
+    {204, makeChoiceGenerator}, {205, makeDecompositionExplorer},
     // shapes
     {103, makeShapeGenerator}, {104, makeShapeGenerator}, {105, makeShapeGenerator},
     {106, makeShapeGenerator}, {107, makeShapeGenerator},
@@ -32,9 +35,9 @@ constexpr Dispatch kDispatch[] = {
     // number and picture rows
     {112, makeRowGenerator}, {208, makeRowGenerator}, {311, makeRowGenerator},
     // ordinal numbers
-    {203, nullptr},
+    {203, makeOrdinalGenerator},
     // decomposition
-    {206, nullptr}, {207, nullptr},
+    {206, makeDecompositionGenerator}, {207, makeDecompositionGenerator},
     // pictures and equations
     {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
     // wrong and right examples

@@ -86,6 +86,9 @@ public:
     // PlaySound: starts a sound of the media folder; a missing file is
     // skipped. wait: return only when it has ended.
     virtual void playSound(const QString &name, bool wait) = 0;
+    // Hands a sound straight to the device, without PlaySound's delayed
+    // start; a missing file is skipped as well.
+    virtual void playDirect(const QString &name, bool wait) { playSound(name, wait); }
     // Display box PBoxDisp k (1..7) of Panel1: DispPicture[k] := picture,
     // the box moves to left and takes width (pixels inside Panel1); when
     // draw it is painted (PBoxDispPaint) and shown, else it stays hidden
@@ -129,6 +132,25 @@ public:
     virtual void setOneKey(bool on) { (void)on; }
     // Moves the mouse pointer onto `at` (pixels inside the box).
     virtual void movePointer(GameBox box, int n, QPoint at) { (void)box, (void)n, (void)at; }
+    // DispPicture[k] := picture without touching display box k (the answer
+    // box of some families shows a DispPicture).
+    virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
+    // Tile i (1..64) moves to rect inside the tile panel, is drawn in its
+    // present look and shown; interactive false: it only shows something
+    // and takes neither pointer nor clicks (true gives both back). For
+    // families that place Tiles outside LayOutTiles.
+    virtual void placeTile(int i, const QRect &rect, bool interactive) { (void)i, (void)rect, (void)interactive; }
+    virtual void hideTile(int i) { (void)i; }
+    // The number animation RxGIFAnim2 at the left of Panel1: loads the GIF,
+    // shows it and starts it.
+    virtual void showAnimation(const QString &file) { (void)file; }
+};
+
+// A picture a family draws over a Tile after the Tile's own picture, at an
+// offset inside the Tile.
+struct TileOverlay {
+    QPoint at;
+    QString picture;
 };
 
 // Everything a build may read or write. All references outlive the call.
@@ -201,6 +223,21 @@ public:
     virtual void pointerMoved(ProblemContext &ctx, GameBox box, int n, QPoint at)
     {
         (void)ctx, (void)box, (void)n, (void)at;
+    }
+    // Exercises that are never judged (they present or explore what the
+    // child chose) take the chosen tile here: the family does its step
+    // through ctx.host and returns true, and nothing is judged or counted.
+    // false (the default): the answer is judged as usual.
+    virtual bool takeChoice(ProblemContext &ctx, int selected)
+    {
+        (void)ctx, (void)selected;
+        return false;
+    }
+    // Pictures drawn over Tile i after its own picture; none by default.
+    virtual std::vector<TileOverlay> tileOverlays(const Problem &problem, int tile) const
+    {
+        (void)problem, (void)tile;
+        return {};
     }
 };
 

@@ -51,6 +51,10 @@ void ExerciseScreen::EvaluateAnswer()
     const int task = s.currentTask;
     p.freshProblem = false;
     m_timer2->setEnabled(false);
+    if (handOverChoice()) {
+        UpdateScoreHint();
+        return;
+    }
 
     // The families with their own steps (own handling, intermediate
     // actions, right-step drawings) answer here once they exist; until then
@@ -101,6 +105,27 @@ void ExerciseScreen::EvaluateAnswer()
         }
     }
     UpdateScoreHint();
+}
+
+bool ExerciseScreen::handOverChoice()
+{
+    if (!m_generator)
+        return false;
+    Problem &p = m_problem;
+    const GeneratorSettings settings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet};
+    ProblemContext ctx{p, m_ctx.state, settings, m_random, *this};
+    if (!m_generator->takeChoice(ctx, p.selectedTile))
+        return false;
+    // The family may have moved the selection and changed the tiles: the
+    // highlight marks follow the tile selected now.
+    for (int i = 1; i <= kMaxTiles; ++i)
+        if (PaintBox *box = tile(i))
+            box->setTag(i == p.selectedTile ? i : 0);
+    if (m_ctx.settings.autoAdvance()) {
+        m_lastCursorMove = m_ctx.platform.clock.tickCount();
+        m_timer2->setEnabled(true);
+    }
+    return true;
 }
 
 void ExerciseScreen::applyRightStep(const ChoiceVerdict &verdict)

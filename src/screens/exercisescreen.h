@@ -219,6 +219,12 @@ public:
     PaintBox *gameBox(GameBox box, int n) const;
     // Whether the game timer runs, and its period.
     bool gameTimerActive() const;
+    void setDisplayPicture(int k, const QString &picture) override;
+    void placeTile(int i, const QRect &rect, bool interactive) override;
+    // Hides Tile i and gives it its pointer and clicks back.
+    void hideTile(int i) override;
+    void showAnimation(const QString &file) override;
+    void playDirect(const QString &name, bool wait) override;
 
     // The pattern row boxes' pictures now ("" for none): PBvz1Paint,
     // PBrov1Paint, PBvyb1Paint.
@@ -290,6 +296,9 @@ private:
     void moveCursorLook(int old);
     void wrongTileClicked();
     void applyRightStep(const ChoiceVerdict &verdict);
+    // A family that takes the chosen tile without a verdict (Generator::
+    // takeChoice); true when it did.
+    bool handOverChoice();
     // The tick run while a waiting sound blocks the thread: the prompt
     // animation steps on without input being processed.
     void animatePromptTick();

@@ -413,7 +413,7 @@ void ExerciseScreen::ZamichUkl1Click()
     m_paintBox2->hide();
     m_pb1pom->hide();
     for (int i = 10; i <= 12; ++i)
-        tile(i)->hide();
+        hideTile(i);
     // 8.
     if (rebuild)
         for (Panel *panel : m_groupPanels)
@@ -645,6 +645,12 @@ void ExerciseScreen::paintTile(PaintBox &box, QPainter &painter)
     const QImage &img = picture(name);
     if (!img.isNull())
         painter.drawImage(0, 0, img);
+    if (m_generator && id >= 1 && id <= kMaxTiles)
+        for (const TileOverlay &o : m_generator->tileOverlays(m_problem, id)) {
+            const QImage &over = picture(o.picture);
+            if (!over.isNull())
+                painter.drawImage(o.at, over);
+        }
 }
 
 void ExerciseScreen::drawTileLook(int i, QChar letter)
@@ -800,6 +806,11 @@ void ExerciseScreen::drawPatternRow(unsigned boxes, bool hideOthers, bool arrang
     }
     if (arrange)
         ArrangePatternRow();
+    // A box left alone in the row is centred in Panel1.
+    if (arrange && hideOthers && (boxes == PatternRow::Answer || boxes == PatternRow::Pattern)) {
+        PaintBox *alone = boxes == PatternRow::Answer ? m_pbvyb1 : m_pbvz1;
+        alone->move((m_panel1->width() - alone->width()) / 2, alone->y());
+    }
 }
 
 void ExerciseScreen::ArrangePatternRow()
@@ -821,6 +832,54 @@ void ExerciseScreen::placeDisplayBox(int k, const QString &picture, int left, in
     box->setGeometry(left, box->y(), width, box->height());
     if (draw)
         drawDisplayBox(k);
+}
+
+void ExerciseScreen::setDisplayPicture(int k, const QString &picture)
+{
+    if (k >= 1 && k <= kDisplayPool)
+        m_dispPicture[static_cast<std::size_t>(k)] = picture;
+}
+
+void ExerciseScreen::placeTile(int i, const QRect &rect, bool interactive)
+{
+    PaintBox *box = tile(i);
+    if (!box)
+        return;
+    if (box->parentWidget() != m_panelVyb1)
+        box->setParent(m_panelVyb1);
+    box->setGeometry(rect);
+    box->setEnabled(interactive);
+    box->setCursor(interactive ? m_pointer2 : m_pointer1);
+    box->show();
+    box->repaint();
+}
+
+void ExerciseScreen::hideTile(int i)
+{
+    PaintBox *box = tile(i);
+    if (!box)
+        return;
+    box->hide();
+    box->setEnabled(true);
+    box->setCursor(m_pointer2);
+}
+
+void ExerciseScreen::showAnimation(const QString &file)
+{
+    const QString path = m_ctx.platform.files.resolve(file);
+    if (path.isEmpty() || !m_rxGifAnim2->load(path))
+        return;
+    m_rxGifAnim2->raise();
+    m_rxGifAnim2->show();
+    m_rxGifAnim2->start();
+}
+
+void ExerciseScreen::playDirect(const QString &name, bool wait)
+{
+    // What the family drew shows before a waiting sound blocks the screen.
+    if (wait)
+        letUpdatesRun();
+    m_soundPlayer.playNow(name, wait);
 }
 
 void ExerciseScreen::drawDisplayBox(int k)

@@ -34,7 +34,9 @@ constexpr QSize kObjectTile(192, 146);      // 101 pictures and pictograms, 102 
 constexpr QSize kObjectDisplay(212, 156);   // their "d" look
 constexpr QSize kCountTile(192, 146);       // 111 quantities
 constexpr QSize kCountDisplay(216, 160);
-constexpr QSize kNumberTile(100, 106);      // two rows fit the tile panel also below a 20-pixel grid offset
+// Two rows fit the tile panel also below a 20-pixel grid offset, and six
+// stay inside it in the 128-pixel cells of a number row.
+constexpr QSize kNumberTile(88, 106);
 constexpr QSize kSmallNumberTile(96, 110);
 constexpr QSize kSign(55, 160);
 constexpr QSize kPatternBox(216, 160);      // the 102 sample object and prazdny6

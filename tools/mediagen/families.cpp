@@ -16,6 +16,12 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeDominoFamily());
     all.push_back(makeMoneyFamily());
     all.push_back(makeGameSpeechFamily());
+    all.push_back(makeOrdinalPictureFamily());
+    all.push_back(makeOrdinalSpeechFamily());
+    all.push_back(makeDecompositionPictureFamily());
+    all.push_back(makeDecompositionSpeechFamily());
+    all.push_back(makeFingerPictureFamily());
+    all.push_back(makeNumberSpeechFamily());
     all.push_back(makeShapePictureFamily());
     all.push_back(makeShapeSpeechFamily());
     all.push_back(makeRowPictureFamily());

@@ -50,6 +50,15 @@ std::unique_ptr<Family> makeHelpFamily();
 std::unique_ptr<Family> makeChoicePictureFamily();
 // Spoken tasks of the choice exercises: choice_sounds.cpp.
 std::unique_ptr<Family> makeChoiceSpeechFamily();
+// Ordinal numbers: ordinal_media.cpp.
+std::unique_ptr<Family> makeOrdinalPictureFamily();
+std::unique_ptr<Family> makeOrdinalSpeechFamily();
+// Decomposition and its explorer: decomposition_media.cpp.
+std::unique_ptr<Family> makeDecompositionPictureFamily();
+std::unique_ptr<Family> makeDecompositionSpeechFamily();
+// Number introduction (fingers, spoken numbers): numberrow_media.cpp.
+std::unique_ptr<Family> makeFingerPictureFamily();
+std::unique_ptr<Family> makeNumberSpeechFamily();
 // Shape pictures and the spoken tasks of the shapes and the size row:
 // shapes_media.cpp.
 std::unique_ptr<Family> makeShapePictureFamily();
