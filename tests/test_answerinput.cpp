@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTimer>
 
 using namespace flumo;
 using S = ExerciseScreen;
@@ -74,6 +75,9 @@ private slots:
         QKeyEvent strayRelease(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(f.screen.get(), &strayRelease);
         QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 0);
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        keyUp(f.screen.get(), Qt::Key_F1);
+        QCOMPARE(rec.lines(QStringLiteral("help")).size(), 1);
         keyUp(f.screen.get(), Qt::Key_F5);            // level 1 already
         QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 0);
         keyUp(f.screen.get(), Qt::Key_F8);
@@ -132,6 +136,43 @@ private slots:
         f.settings.setUseDing(false);
         f.screen->tileClicked(3);
         QCOMPARE(f.played(QStringLiteral("spatne")), 1);
+    }
+
+    void doubleClickIsOneClickAndInputDuringTheWaitsIsDropped()
+    {
+        test::AnswerFixture f;
+        f.settings.setUsePraise(false);
+        f.build(101);
+        f.screen->show();
+        test::TraceRecorder rec;
+        // As the window system delivers a double-click on tile 1 (tile 2 is right).
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                               QEvent::MouseButtonRelease}) {
+            QMouseEvent e(t, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f.screen->tile(1), &e);
+        }
+        QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 1);
+        QCOMPARE(f.scores.errorCount, 1);
+
+        // A quick second Enter and a click made while the still pause and
+        // the waits block queue up; they must not judge the next problem.
+        f.tp.clock.setSleepHook([&](int) {
+            QCoreApplication::postEvent(f.screen.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+            QCoreApplication::postEvent(f.screen.get(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(f.screen->tile(1), new QMouseEvent(t, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                               Qt::LeftButton, Qt::NoModifier));
+        });
+        keyUp(f.screen.get(), Qt::Key_Right);
+        keyUp(f.screen.get(), Qt::Key_Return);
+        f.tp.clock.setSleepHook(nullptr);
+        QCoreApplication::processEvents();
+        QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 1);
+        QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 2);
+        QCOMPARE(f.scores.errorCount, 1);
+        keyUp(f.screen.get(), Qt::Key_Return);       // the new problem takes input
+        QCOMPARE(rec.lines(QStringLiteral("answer")).size(), 3);
     }
 
     void waitingPlayTicksAsItsClockAdvances()

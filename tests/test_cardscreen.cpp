@@ -137,7 +137,13 @@ private slots:
             QCOMPARE(fx.cards.messageLabel()->text(), "Zatím máš 1 kartičku, chybí ti ještě 3.");
             QCOMPARE(fx.visibleBoxes(), (QStringList{"PK1", "PK3", "PK6", "PK7", "PK8", "PK9"}));
             QVERIFY(!fx.cards.gameButton(1)->isEnabled());
-            QTest::keyRelease(&fx.cards, Qt::Key_Return);
+            QTest::keyRelease(&fx.cards, Qt::Key_Return);   // pressed elsewhere
+            QVERIFY(fx.cards.isVisible());
+            int helps = 0;
+            fx.cards.setHelpAction([&] { ++helps; });
+            QTest::keyClick(&fx.cards, Qt::Key_F1);
+            QCOMPARE(helps, 1);
+            QTest::keyClick(&fx.cards, Qt::Key_Return);
             QVERIFY(!fx.cards.isVisible());
         });
         QVERIFY(fx.scores.cardsEarned == 1 && fx.attemptCleared());

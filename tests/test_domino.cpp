@@ -28,7 +28,7 @@ struct Host : ProblemHost {
     void showTile(int) override {}
     void drawPatternRow(unsigned, bool, bool) override {}
     void playSound(const QString &name, bool) override { sounds << name; }
-    void playUiSound(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
+    void playDirect(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
     void drawBox(GameBox box, int n) override
     {
         if (box == GameBox::Back)

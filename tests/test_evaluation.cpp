@@ -26,6 +26,7 @@ private slots:
         QCOMPARE(f.played("spravne"), 2);
         QCOMPARE(f.screen->cardsButton()->hint(),
                  QStringLiteral("Počet kartiček:  1 z 9\rPočet bodů     :  0 z 2\rPočet chyb      :  0 z 2"));
+        QCOMPARE(f.screen->cardsButton()->toolTip().split(QLatin1Char('\n')).size(), 3);   // a tooltip breaks at \n only
     }
 
     void cardLostWhenErrorsDecide()
@@ -120,6 +121,50 @@ private slots:
         f.screen->Timer1Timer();
         QVERIFY(!f.screen->praisePanel()->isVisibleTo(f.screen.get()));
         QCOMPARE(rec.lines("problem").size(), 1);
+    }
+
+    void aloneAnswerShowsCentredWhenSolved()
+    {
+        // 108 and 202/3-4 show nothing above the tiles until they are solved.
+        for (const auto &[task, subtask] : {std::pair{108, 2}, {202, 3}}) {
+            test::AnswerFixture f([](int) -> GeneratorFactory { return &makeChoiceGenerator; });
+            f.build(task, 1, 1);
+            f.state.currentSubtask = subtask;
+            f.screen->ZamichUkl1Click();
+            Problem &p = f.problem();
+            f.tp.writeJpeg(QString(p.stem(p.targetTile) + QStringLiteral("d.Jpg")).replace(u'\\', u'/'), 100, 80);
+            QWidget *answer = f.screen->findChild<QWidget *>(QStringLiteral("PBvyb1"));
+            QVERIFY(answer->isHidden());
+            p.selectedTile = p.targetTile;
+            f.screen->FormKeyUp(S::KeyEnter);
+            QVERIFY(f.screen->timer1()->isActive());
+            QVERIFY(answer->isVisibleTo(f.screen.get()));
+            QCOMPARE(answer->geometry(), QRect((744 - 100) / 2, answer->y(), 100, 80));
+        }
+    }
+
+    void solvedAnswerWithFillerSurvivesTheCacheGrowing()
+    {
+        // 202/2 draws its solved answer and then loads the filler beside it;
+        // at some cache size that load moves the cache's storage.
+        for (int extra = 40; extra <= 140; ++extra) {
+            test::AnswerFixture f([](int) -> GeneratorFactory { return &makeChoiceGenerator; });
+            f.tp.writeJpeg(QStringLiteral("obr-pom/prazdny_2.jpg"), 200, 80, Qt::white);
+            f.tp.writeJpeg(QStringLiteral("obr/prazdny6.jpg"), 100, 80, Qt::blue);
+            f.build(202, 1, 1);
+            f.state.currentSubtask = 2;
+            f.screen->ZamichUkl1Click();
+            Problem &p = f.problem();
+            f.tp.writeJpeg(QString(p.stem(p.targetTile) + QStringLiteral("d.Jpg")).replace(u'\\', u'/'), 100, 80, Qt::green);
+            for (int i = 0; i < extra; ++i)
+                f.screen->picture(QStringLiteral("none%1.jpg").arg(i));
+            p.selectedTile = p.targetTile;
+            f.screen->FormKeyUp(S::KeyEnter);
+            const QImage shot = f.screen->findChild<QWidget *>(QStringLiteral("PBvyb1"))->grab().toImage();
+            QVERIFY2(test::nearColour(shot.pixel(50, 40), QColor(Qt::green).rgb())
+                         && test::nearColour(shot.pixel(150, 40), QColor(Qt::blue).rgb()),
+                     qPrintable(QStringLiteral("extra %1").arg(extra)));
+        }
     }
 
     void numbersBeyondThePatternEachCountOnce()

@@ -392,6 +392,11 @@ private slots:
         QCOMPARE(rov->geometry(), QRect(342, rov->y(), 40, 150));
         QCOMPARE(vyb->geometry(), QRect(390, vyb->y(), 120, 150));
         QVERIFY(f.screen->patternPanel()->isVisibleTo(f.screen.get()));
+        // Only the boxes shown are centred: 101 without its sign, 102 its answer alone.
+        f.screen->drawPatternRow(PatternRow::Pattern | PatternRow::Answer, true, true);
+        QVERIFY(vz->x() == (744 - 100 - 120 - 8) / 2 && vyb->x() == vz->x() + 108);
+        f.screen->drawPatternRow(PatternRow::Answer, true, true);
+        QCOMPARE(vyb->x(), (744 - 120) / 2);
         // A game hides Panel1, the pattern boxes stay off with NoChoicePanel, and
         // the exercise's own background shows.
         f.build(402);

@@ -70,11 +70,13 @@ private slots:
         QTest::addColumn<QList<int>>("expected");
         QTest::newRow("low") << QByteArray("[Hodnoceni]\nKarticka za=0\nMax. pocet chyb=-4\nPocet karticek=-1\n"
                                            "Typ karticek=11\n[Obecne]\nPosun po=2\nCislo ukolu=0\nUroven ukolu=0\n")
-                             << QList<int>{5, 1, 0, 0, 1, 101, 1};
+                             << QList<int>{5, 1, 0, 1, 1, 101, 1};
         QTest::newRow("high") << QByteArray("[Hodnoceni]\nKarticka za=x7\nMax. pocet chyb=\nPocet karticek=7\n"
                                             "[Obecne]\nPosun po=99\nCislo ukolu=502\nUroven ukolu=300\n")
                               << QList<int>{50, 2, 2, 1, 1, 101, 7};
         QTest::newRow("negative task") << QByteArray("[Obecne]\nCislo ukolu=-305\n") << QList<int>{5, 2, 2, 1, 1, 101, 1};
+        QTest::newRow("no such exercise") << QByteArray("[Obecne]\nCislo ukolu=50\n") << QList<int>{5, 2, 2, 1, 1, 101, 1};
+        QTest::newRow("past a group") << QByteArray("[Obecne]\nCislo ukolu=413\n") << QList<int>{5, 2, 2, 1, 1, 101, 1};
         QTest::newRow("task kept") << QByteArray("[Obecne]\nCislo ukolu=412\n") << QList<int>{5, 2, 2, 1, 1, 412, 1};
     }
     void clampedAndUnreadableValues()
@@ -98,11 +100,11 @@ private slots:
                              s.scores.cardSet}),
                  (QList<int>{4, 0, 0, 0, 4}));
         QCOMPARE(spy.count(), 1);
-        // The same choice again (also clamped from -3) is no change: the score stays.
+        // The same choice again is no change: the score stays.
         s.scores.cardsEarned = 2;
-        s.settings.setCardCountIndex(-3);
+        s.settings.setCardCountIndex(0);
         QCOMPARE((QList<int>{s.scores.cardsEarned, int(spy.count())}), (QList<int>{2, 1}));
-        s.settings.setCardCountIndex(5);   // clamped to nine
+        s.settings.setCardCountIndex(-3);   // any index but 0 is nine
         QCOMPARE((QList<int>{s.scores.cardsPerSet, s.scores.cardsEarned, int(spy.count())}), (QList<int>{9, 0, 2}));
     }
 

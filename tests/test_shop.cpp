@@ -32,7 +32,7 @@ struct Host : ProblemHost {
     void showTile(int) override {}
     void drawPatternRow(unsigned, bool, bool) override {}
     void playSound(const QString &, bool) override {}
-    void playUiSound(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
+    void playDirect(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
 };
 
 template <class G>

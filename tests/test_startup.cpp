@@ -186,6 +186,28 @@ private slots:
         b->close();
     }
 
+    void minimiseIsOneAndTheIntroComingBackIsTraced()
+    {
+        Run r;
+        QVERIFY(r.start());
+        BackdropScreen *b = r.app->backdrop();
+        IntroScreen *intro = r.app->introScreen();
+        ExerciseScreen *ex = r.app->exerciseScreen();
+        b->show();
+        QTRY_VERIFY(intro->isVisible());
+        ex->show();
+        r.trace.clear();
+        QTest::keyClick(ex, Qt::Key_Escape);   // the intro comes back over the exercise screen
+        QCOMPARE(r.trace.lines(QStringLiteral("screen")),
+                 (QStringList{"screen name=FUvodObr1 shown", "screen name=FUkolu1 hidden"}));
+
+        QTest::mouseClick(intro->minimiseButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(b->isMinimized() && intro->isHidden() && ex->isHidden());
+        b->showNormal();
+        QVERIFY(intro->isVisible() && ex->isVisible());
+        b->close();
+    }
+
     void closingTheIntroEndsTheProgramWithoutTheExerciseScreen()
     {
         Run r;
@@ -279,7 +301,7 @@ private slots:
                 QCOMPARE(cards->windowModality(), Qt::ApplicationModal);
                 QTest::keyRelease(cards, Qt::Key_A);   // other keys do nothing
                 QVERIFY(cards->isVisible());
-                QTest::keyRelease(cards, key);
+                QTest::keyClick(cards, key);
             }, {cards});
             QCOMPARE(cards->showModal(), 0);
             QVERIFY(!later.guardFired);

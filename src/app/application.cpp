@@ -79,6 +79,7 @@ void Application::connectScreens()
     m_intro->setExerciseScreen(m_exercise.get());
     m_intro->setExerciseMenuAction([this] { m_exercise->BuildExerciseMenu(); });
     m_intro->setSettingsAction([this] { m_param->showModal(); });
+    m_intro->setMinimiseAction([this] { m_backdrop->minimiseProgram(m_intro.get()); });
     m_intro->setCardsAction([this] {
         m_cards->setTag(CardScreen::kViewMode);
         m_cards->showModal();
@@ -100,9 +101,17 @@ void Application::connectScreens()
     links.selectRow = [this](int row) { m_intro->markRow(row); };
     links.showIntro = [this] {
         m_intro->RefreshCardStrip();
+        const bool alreadyShown = m_intro->isVisible();
         m_intro->show();
         m_intro->raise();
         m_intro->activateWindow();
+        // The two screens lie on top of each other: bringing the intro back
+        // over the exercise screen shows one and hides the other from view,
+        // which no show or hide event reports.
+        if (alreadyShown)
+            traceScreen("FUvodObr1", true);
+        if (m_exercise->isVisible())
+            traceScreen("FUkolu1", false);
     };
     links.showCards = [this] { m_cards->showModal(CardScreen::kViewMode); };
     links.showSettings = [this] {

@@ -2,6 +2,7 @@
 #include "engine/settings.h"
 #include "platform/trace.h"
 #include "screens/controls.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -78,6 +79,41 @@ bool BackdropScreen::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         activate();
     return QWidget::event(event);
+}
+
+void BackdropScreen::minimiseProgram(QWidget *front)
+{
+    m_hiddenByMinimise.clear();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != this && w != front && w->isVisible())
+            m_hiddenByMinimise.emplace_back(w);
+    if (front && front->isVisible())
+        m_hiddenByMinimise.emplace_back(front);
+    trace("minimise", {{"screens", QString::number(m_hiddenByMinimise.size())}});
+    for (const QPointer<QWidget> &w : m_hiddenByMinimise)
+        w->hide();
+    // The window system has one icon for the program: the main window's.
+    if (!isVisible())
+        show();
+    showMinimized();
+}
+
+void BackdropScreen::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isMinimized() || m_hiddenByMinimise.empty())
+        return;
+    const std::vector<QPointer<QWidget>> screens = std::move(m_hiddenByMinimise);
+    m_hiddenByMinimise.clear();
+    trace("restore", {{"screens", QString::number(screens.size())}});
+    for (const QPointer<QWidget> &w : screens) {
+        if (!w)
+            continue;
+        w->show();
+        w->raise();
+    }
+    if (!screens.empty() && screens.back())
+        screens.back()->activateWindow();
 }
 
 bool BackdropScreen::eventFilter(QObject *watched, QEvent *event)

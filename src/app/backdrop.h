@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace flumo {
 
@@ -31,6 +32,10 @@ public:
     // in red 0, green 128, blue 128.
     void applyBackdropRule();
 
+    // Minimises the program as one: every other visible screen is hidden
+    // and the backdrop, the main window, is minimised. When the backdrop is
+    // restored the hidden screens come back, front last on top.
+    void minimiseProgram(QWidget *front);
     int tag() const { return m_tag; }
     QColor colour() const { return m_colour; }
 
@@ -40,6 +45,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -52,6 +58,7 @@ private:
     QColor m_colour = Qt::black;
     int m_tag = 0;
     bool m_activationQueued = false;
+    std::vector<QPointer<QWidget>> m_hiddenByMinimise;   // shown again on restore, in order
 };
 
 } // namespace flumo

@@ -1,14 +1,24 @@
 #include "engine/generator.h"
+#include "exercises/addortake.h"
+#include "exercises/chains.h"
 #include "exercises/choice.h"
 #include "games/colouring.h"
 #include "games/domino.h"
 #include "games/shop.h"
 #include "exercises/decomposition.h"
+#include "exercises/equationpictures.h"
+#include "exercises/examples.h"
+#include "exercises/gapequations.h"
 #include "exercises/numberrow.h"
 #include "exercises/ordinal.h"
 #include "exercises/rows.h"
 #include "exercises/shapes.h"
 #include "exercises/sizerow.h"
+#include "games/domino.h"
+#include "games/findpicture.h"
+#include "games/memory.h"
+#include "games/puzzle.h"
+#include "games/shop.h"
 #include <iterator>
 
 namespace flumo {
@@ -39,21 +49,22 @@ constexpr Dispatch kDispatch[] = {
     // decomposition
     {206, makeDecompositionGenerator}, {207, makeDecompositionGenerator},
     // pictures and equations
-    {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
+    {302, makeEquationPictureGenerator}, {303, makeEquationPictureGenerator},
+    {304, makeEquationPictureGenerator}, {307, makeEquationPictureGenerator},
     // wrong and right examples
-    {308, nullptr},
+    {308, makeWrongExampleGenerator},
     // equations with gaps and signs
-    {305, nullptr}, {306, nullptr}, {310, nullptr},
+    {305, makeGapEquationGenerator}, {306, makeGapEquationGenerator}, {310, makeGapEquationGenerator},
     // complex equations, think of a number
-    {309, nullptr}, {405, nullptr},
+    {309, makeChainGenerator}, {405, makeChainGenerator},
     // add or take away
-    {301, nullptr},
+    {301, makeAddOrTakeGenerator},
     // shopping
     {403, makeShopGame}, {404, makePurseGame},
     // domino, memory, picture hunt
-    {407, makeDominoGame}, {408, nullptr}, {409, nullptr},
+    {407, makeDominoGame}, {408, makeMemoryGame}, {409, makeFindPictureGame},
     // fifteen puzzle
-    {410, nullptr}, {501, nullptr},
+    {410, makePuzzleGame}, {501, makePuzzleGame},
     // colouring
     {411, makeColouringGame}, {502, makeColouringGame},
     // connect the numbers, wall

@@ -87,7 +87,8 @@ public:
     // skipped. wait: return only when it has ended.
     virtual void playSound(const QString &name, bool wait) = 0;
     // Hands a sound straight to the device, without PlaySound's delayed
-    // start; a missing file is skipped as well.
+    // start; a missing file is skipped as well. Also PlayUiSound, the click
+    // and game sounds (F2 does not repeat them).
     virtual void playDirect(const QString &name, bool wait) { playSound(name, wait); }
     // Display box PBoxDisp k (1..7) of Panel1: DispPicture[k] := picture,
     // the box moves to left and takes width (pixels inside Panel1); when
@@ -98,6 +99,15 @@ public:
     {
         (void)k, (void)picture, (void)left, (void)width, (void)draw;
     }
+    // The reprimand of a wrong answer (the alert sound when the settings ask
+    // for it, else a reprimand sound), without counting an error: for a
+    // family's own control tiles that refuse a step.
+    virtual void reprimand() {}
+    // The figure on the riddle panel (PanelSamana1): shown and animated
+    // (thinking), or its animation stopped (it stays shown).
+    virtual void animateRiddleFigure(bool thinking) { (void)thinking; }
+    // Tile i drawn face down (the riddle's card back) until the next build.
+    virtual void coverTile(int i) { (void)i; }
 
     // --- Services of the games. A host without the boxes keeps these
     // do-nothing defaults (tests that only build problems).
@@ -111,9 +121,6 @@ public:
     virtual void hideBox(GameBox box, int n) { (void)box, (void)n; }
     // SelectedTile := n, the old Tile drawn normal and Tile n highlighted.
     virtual void selectTile(int n) { (void)n; }
-    // PlayUiSound: a click or game sound of the media folder, not the
-    // prompt (F2 does not repeat it); wait: return only when it has ended.
-    virtual void playUiSound(const QString &name, bool wait) { (void)name, (void)wait; }
     // Runs Generator::tick every intervalMs milliseconds while the problem
     // is on; 0 stops it. A new problem always starts with it stopped.
     virtual void setGameTimer(int intervalMs) { (void)intervalMs; }
@@ -132,6 +139,11 @@ public:
     virtual void setOneKey(bool on) { (void)on; }
     // Moves the mouse pointer onto `at` (pixels inside the box).
     virtual void movePointer(GameBox box, int n, QPoint at) { (void)box, (void)n, (void)at; }
+    // A blocking pause inside a game step: what the step drew is shown
+    // first, then the screen waits ms milliseconds.
+    virtual void pause(int ms) { (void)ms; }
+    // The system alert beep (a game's plain "not this one").
+    virtual void beep() {}
     // DispPicture[k] := picture without touching display box k (the answer
     // box of some families shows a DispPicture).
     virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
@@ -175,6 +187,24 @@ public:
     {
         (void)problem;
         return {};
+    }
+    // The picture pattern row box `box` (one PatternRow::Box) shows now, for
+    // families whose row follows the child's steps; "" keeps the screen's
+    // own rule. solved: the answer box shows its solved look.
+    virtual QString patternRowPicture(unsigned box, const Problem &problem, bool solved) const
+    {
+        (void)box, (void)problem, (void)solved;
+        return {};
+    }
+    // The sound the build started through ProblemHost::playSound has just
+    // been played by the sound-start timer (to its end when it was started
+    // with waiting). A family that speaks in parts goes on here. Returns true
+    // when the problem has only now become ready for answers (the screen then
+    // starts the automatic cursor movement when that setting is on).
+    virtual bool soundPlayed(ProblemHost &host)
+    {
+        (void)host;
+        return false;
     }
 
     // --- Hooks of the games: a game keeps its state, drawing and input in
@@ -261,8 +291,9 @@ public:
     // A rule may set AnswersGiven itself (a game that ends early sets it to
     // AnswersNeeded - 1 and accepts).
     virtual bool judgeStep(ProblemContext &ctx, int selected) { return judgeAnswer(ctx.problem, selected); }
-    // A wrong answer now is the game's own control (nothing to pay yet...):
-    // neither reprimanded nor counted. Asked after a wrong verdict.
+    // A wrong answer now belongs to the game's own controls (in 404: nothing
+    // is laid on the counter yet): neither reprimanded nor counted. Asked
+    // after a wrong verdict.
     virtual bool quietWrong(const Problem &problem, int selected) const
     {
         (void)problem, (void)selected;

@@ -1,4 +1,5 @@
 #include "engine/settings.h"
+#include "engine/catalog.h"
 #include "platform/filestore.h"
 #include "platform/inifile.h"
 #include "platform/trace.h"
@@ -80,7 +81,9 @@ void Settings::setMaxErrors(int v)
 
 void Settings::setCardCountIndex(int index)
 {
-    if (!assign(m_cardCountIndex, std::clamp(index, 0, 1)))
+    // Index 0 is four cards; any other index, a negative one included, is
+    // the radio group's other item: nine.
+    if (!assign(m_cardCountIndex, index == 0 ? 0 : 1))
         return;
     m_scores.cardsPerSet = m_cardCountIndex == 0 ? 4 : 9;
     m_scores.cardsEarned = 0;
@@ -200,10 +203,10 @@ bool Settings::load(const IniFile &ini, const std::function<bool()> &locateMedia
     setBlackBackdrop(ini.readBool(kObecne, QStringLiteral("Cerne pozadi"), true));
     setAutoNextSubtask(ini.readBool(kObecne, QStringLiteral("Autom. zmena podukolu"), false));
     setToolbarOnTop(ini.readBool(kObecne, QStringLiteral("Tlacitka nahore"), true));
-    // Reward games (above 500) are never a starting exercise; zero and
-    // negative numbers are no exercise at all.
+    // Reward games (above 500) are never a starting exercise; a number that
+    // names no exercise of the catalog would open an intro without a group.
     const int task = ini.readInt(kObecne, QStringLiteral("Cislo ukolu"), kDefaultTask);
-    m_state.currentTask = (task > 500 || task <= 0) ? kDefaultTask : task;
+    m_state.currentTask = (task > 500 || !findExercise(task)) ? kDefaultTask : task;
     // The level is a number range 1..7; anything else is brought into it here
     // so that no later screen sees a level without a range.
     m_state.currentLevel = std::clamp(ini.readInt(kObecne, QStringLiteral("Uroven ukolu"), kFirstLevel),

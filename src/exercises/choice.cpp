@@ -391,7 +391,7 @@ QString ChoiceGenerator::signPicture() const
 AnswerBoxLook ChoiceGenerator::answerBox(const Problem &p, bool solved) const
 {
     AnswerBoxLook look;
-    look.centred = m_task == 202 && m_subtask == 4;
+    look.centred = m_task == 102 || m_task == 108 || (m_task == 202 && m_subtask >= 3);
     if (solved) {
         if (m_task == 102) {
             const int ref = std::clamp(m_state.referenceTile, 0, kMaxTiles);

@@ -92,7 +92,7 @@ struct ChoiceVerdict {
 struct AnswerBoxLook {
     QString picture;
     QString trailing;               // drawn right after picture (202 subtask 2, solved)
-    bool centred = false;           // the box is centred in Panel1 (202 subtask 4)
+    bool centred = false;           // the box stands alone, centred in Panel1 (102, 108, 202/3-4)
 };
 
 class ChoiceGenerator : public Generator {

@@ -252,7 +252,7 @@ bool DominoGame::judgeStep(ProblemContext &ctx, int selected)
 
     const int laid = p.answersGiven + 1;
     const int place = laid + 1;
-    ctx.host.playUiSound(kLaySound, laid == kDominoLays);
+    ctx.host.playDirect(kLaySound, laid == kDominoLays);
     m_state.used.reset(static_cast<std::size_t>(pairIndex(first, second)));
     m_state.used.reset(static_cast<std::size_t>(pairIndex(second, first)));
     const bool matchingFirst = dominoMatchingHalfFirst(place);

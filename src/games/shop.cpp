@@ -137,7 +137,7 @@ bool ShopGame::judgeStep(ProblemContext &ctx, int selected)
         return true;
     }
     if (selected == kUndoTile) {
-        host.playUiSound(kUndoSound, false);
+        host.playDirect(kUndoSound, false);
         if (s.itemsBought > 0) {
             s.paidSum -= priceOf(p.tileValue[static_cast<std::size_t>(s.basket[static_cast<std::size_t>(s.itemsBought)])]);
             host.drawBox(GameBox::Total, 0);
@@ -154,7 +154,7 @@ bool ShopGame::judgeStep(ProblemContext &ctx, int selected)
         trace("shop-pay", {{"sum", n(s.paidSum)}, {"price", n(s.targetPrice)}, {"paid", exact ? n(1) : n(0)}});
         if (!exact)
             return false;
-        host.playUiSound(kCashSound, true);
+        host.playDirect(kCashSound, true);
         p.answersGiven = p.answersNeeded - 1;
         return true;
     }
@@ -341,7 +341,7 @@ bool PurseGame::judgeStep(ProblemContext &ctx, int selected)
         int &pieces = s.purse[static_cast<std::size_t>(selected)];
         if (pieces <= 0)
             return false;
-        host.playUiSound(kCoinSound, false);
+        host.playDirect(kCoinSound, false);
         ++s.itemsBought;
         s.paidSum += coinTileValue(selected);
         --pieces;
@@ -364,7 +364,7 @@ bool PurseGame::judgeStep(ProblemContext &ctx, int selected)
         return false;
     }
 
-    host.playUiSound(kCashSound, true);
+    host.playDirect(kCashSound, true);
     const int laidSum = s.paidSum;
     QStringList change;
     for (int i = 1; i <= kCoinTiles; ++i) {

@@ -132,6 +132,9 @@ void ExerciseScreen::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, InputSo
         if (alt && ordinary)
             PBtl1Click(3);
         return;
+    case KeyF1:
+        PBtl1Click(5);
+        return;
     case KeyF2:
         if (ordinary)
             playSound(m_soundPlayer.lastSoundName(), false);

@@ -2,6 +2,7 @@
 #include "engine/scoring.h"
 #include "media/numbertext.h"
 #include "platform/trace.h"
+#include "screens/helpviewer.h"
 #include "screens/paintbox.h"
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -303,7 +304,7 @@ void CardScreen::gameClicked(int n)
     close();
 }
 
-const QImage &CardScreen::picture(const QString &name)
+QImage CardScreen::picture(const QString &name)
 {
     auto it = m_pictures.constFind(name);
     if (it != m_pictures.constEnd())
@@ -324,9 +325,27 @@ void CardScreen::paintEvent(QPaintEvent *)
     drawPicture(p, kFolder + QStringLiteral("bgr.jpg"));
 }
 
+void CardScreen::keyPressEvent(QKeyEvent *event)
+{
+    m_pressedKeys.press(event->key(), event->isAutoRepeat());
+    QWidget::keyPressEvent(event);
+}
+
 void CardScreen::keyReleaseEvent(QKeyEvent *event)
 {
+    // The Enter that chose this screen elsewhere (a menu, the intro) or
+    // closed a box over it was pressed there: its release is not ours.
+    if (!m_pressedKeys.release(event->key(), event->isAutoRepeat())) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
     switch (event->key()) {
+    case Qt::Key_F1:
+        if (m_helpAction)
+            m_helpAction();
+        else
+            showHelp(m_ctx.platform.files, 1, this);
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
@@ -346,6 +365,7 @@ void CardScreen::showEvent(QShowEvent *event)
 void CardScreen::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    m_pressedKeys.clear();
     traceScreen("FKart1", false);
     if (m_showing)
         finishShowing();

@@ -76,6 +76,8 @@ public:
 
     // Pointer shape 1 for the window, 2 for the buttons and previews.
     void setPointers(const QCursor &pointer1, const QCursor &pointer2);
+    // F1; unset shows the help page modally at topic 1.
+    void setHelpAction(std::function<void()> action) { m_helpAction = std::move(action); }
 
     // Controls, for the application and the tests.
     PaintBox *cardBox(int n) const;       // PK1..PK9, else nullptr
@@ -90,6 +92,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -101,16 +104,18 @@ private:
     void gameClicked(int n);
     // The decoded picture (containers first), cached per name: the media
     // does not change while the program runs. Null when it cannot be read.
-    const QImage &picture(const QString &name);
+    QImage picture(const QString &name);
     void drawPicture(QPainter &p, const QString &name);
 
     AppContext &m_ctx;
     QEventLoop *m_loop = nullptr;   // the running modal loop, or null
     bool m_showing = false;         // between prepareShowing and finishShowing
     int m_tag = kRewardMode;
+    PressedKeys m_pressedKeys;      // a release acts only when its press came here
     int m_chosenGame = 0;           // the game picked during this showing, or 0
     std::function<bool(int)> m_gameAvailable;
     std::function<void(int)> m_startGame;
+    std::function<void()> m_helpAction;
     QHash<QString, QImage> m_pictures;
 
     QLabel *m_label = nullptr;

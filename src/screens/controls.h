@@ -3,6 +3,7 @@
 // a tag, the display metrics a screen is laid out for, and the screen trace.
 #include "screens/geometry.h"
 #include <QColor>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -42,6 +43,20 @@ public:
     void setEnabled(bool on);
 private:
     int m_tag = 0;
+};
+
+// The keys whose press a screen saw, until their release. Screens act on
+// releases; a release whose press went to another window (a message box, the
+// help page, the screen that opened this one) is not this screen's key.
+class PressedKeys {
+public:
+    // Call from the press handler; auto-repeats are not new presses.
+    void press(int key, bool autoRepeat) { if (!autoRepeat) m_keys.insert(key); }
+    // Call from the release handler: whether the screen should act on it.
+    bool release(int key, bool autoRepeat) { return !autoRepeat && m_keys.remove(key); }
+    void clear() { m_keys.clear(); }
+private:
+    QSet<int> m_keys;
 };
 
 // "screen name=<window name> shown|hidden".

@@ -37,6 +37,49 @@ bool commonFrameOnly(int task)
     }
 }
 
+// While it lives, mouse buttons and keys addressed to the screen are dropped;
+// when it ends, the input that queued up during the blocking waits is
+// delivered, and so dropped, before the next problem can take any. Other
+// windows (the card screen shown in between) get theirs.
+class QueuedInputDrop : public QObject {
+public:
+    explicit QueuedInputDrop(QWidget *screen)
+        : m_screen(screen)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~QueuedInputDrop() override
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+    QueuedInputDrop(const QueuedInputDrop &) = delete;
+    QueuedInputDrop &operator=(const QueuedInputDrop &) = delete;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            break;
+        default:
+            return false;
+        }
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w || (w != m_screen && !m_screen->isAncestorOf(w)))
+            return false;
+        trace("input-dropped", {{"event", QString::number(int(event->type()))}});
+        return true;
+    }
+
+private:
+    QWidget *m_screen;
+};
+
 } // namespace
 
 PaintBox *ExerciseScreen::cardsButton() const
@@ -59,6 +102,8 @@ void ExerciseScreen::EvaluateAnswer()
     // The families with their own steps (own handling, intermediate
     // actions, right-step drawings) answer here once they exist; until then
     // their answers are not judged at all rather than judged wrongly.
+    // A game's step may move the selection (404 when a coin runs out).
+    const int answered = p.selectedTile;
     ChoiceVerdict verdict;
     if (auto *c = dynamic_cast<ChoiceGenerator *>(m_generator.get())) {
         verdict = c->judge(p, p.selectedTile);
@@ -74,7 +119,7 @@ void ExerciseScreen::EvaluateAnswer()
     }
 
     const auto traceAnswer = [&](bool right) {
-        trace("answer", {{"tile", QString::number(p.selectedTile)},
+        trace("answer", {{"tile", QString::number(answered)},
                          {"verdict", right ? QStringLiteral("right") : QStringLiteral("wrong")},
                          {"given", QString::number(p.answersGiven)},
                          {"needed", QString::number(p.answersNeeded)}});
@@ -83,7 +128,7 @@ void ExerciseScreen::EvaluateAnswer()
     if (!verdict.right) {
         traceAnswer(false);
         const auto *rule = dynamic_cast<const AnswerRule *>(m_generator.get());
-        const bool quiet = isQuietControlTile(task, p.selectedTile, false) || (rule && rule->quietWrong(p, p.selectedTile));
+        const bool quiet = isQuietControlTile(task, answered, false) || (rule && rule->quietWrong(p, answered));
         switch (recordWrongAnswer(m_ctx.scores, task, quiet, m_ctx.settings.useDing())) {
         case WrongSound::Ding: m_ctx.platform.dialogs.beep(BeepKind::Ding); break;
         case WrongSound::Reprimand: PlayVerdictSound(false); break;
@@ -148,7 +193,12 @@ void ExerciseScreen::ProblemSolved()
     m_timer2->setEnabled(false);
     recordSolved(m_ctx.scores, task);
     m_panelVyb1->hide();
-    if (task != kWallGame && (m_pbvyb1->isVisibleTo(this) || task == kVerdictShown || showsFoundInAnswerBox(task)))
+    // 108 and 202 in subtasks 3 and 4 show nothing above the tiles until
+    // solved; then their answer stands alone, centred.
+    const ChoiceGenerator *c = choice();
+    const bool aloneWhenSolved = c && c->answerBox(m_problem, true).centred && m_panel1->isVisibleTo(this);
+    if (task != kWallGame
+        && (m_pbvyb1->isVisibleTo(this) || aloneWhenSolved || task == kVerdictShown || showsFoundInAnswerBox(task)))
         drawPatternBox(m_pbvyb1);
     traceSolved(task, m_ctx.scores);
 
@@ -165,6 +215,7 @@ void ExerciseScreen::ProblemSolved()
         return;
     }
     // Without praise: a still pause that takes no input, then the next problem.
+    const QueuedInputDrop drop(this);
     m_ctx.platform.clock.sleep(kPraiselessWaitMs);
     AfterSolved();
 }
@@ -183,14 +234,22 @@ void ExerciseScreen::Timer1Timer()
 void ExerciseScreen::AfterSolved()
 {
     EngineState &s = m_ctx.state;
+    const QueuedInputDrop drop(this);
     m_panelGifu1->hide();
     m_ctx.platform.clock.sleep(kAfterPraiseWaitMs);
 
     const CardOutcome outcome = settleCard(m_ctx.scores, m_ctx.settings);
     if (outcome == CardOutcome::RewardMode) {
         trace("reward-mode", {{"wired", m_rewardModeHandler ? QStringLiteral("1") : QStringLiteral("0")}});
+        const int solvedTask = s.currentTask;
         if (m_rewardModeHandler)
             m_rewardModeHandler();
+        // A game button of the card screen has built the reward game: the
+        // child sees it as built, not reshuffled by a second build.
+        if (s.currentTask != solvedTask && m_problem.problemReady) {
+            UpdateScoreHint();
+            return;
+        }
     } else {
         traceCard(outcome, m_ctx.scores);
     }

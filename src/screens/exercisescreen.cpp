@@ -374,7 +374,7 @@ QString ExerciseScreen::backgroundName() const
     }
 }
 
-const QImage &ExerciseScreen::plainPicture(const QString &name)
+QImage ExerciseScreen::plainPicture(const QString &name)
 {
     auto it = m_plainPictures.find(name);
     if (it == m_plainPictures.end()) {
@@ -398,6 +398,16 @@ void ExerciseScreen::onTimer3()
         m_timer3->setEnabled(false);
         m_timer3->setTag(0);
         m_soundPlayer.startPrepared();
+        continueAfterSound();
+    }
+}
+
+void ExerciseScreen::continueAfterSound()
+{
+    // A family that speaks in parts goes on once the first part ended.
+    if (m_generator && m_generator->soundPlayed(*this) && m_ctx.settings.autoAdvance()) {
+        m_lastCursorMove = m_ctx.platform.clock.tickCount();
+        m_timer2->setEnabled(true);
     }
 }
 

@@ -190,8 +190,9 @@ public:
     bool suppressBackground() const;
     void setSuppressBackground(bool on);
     // The decoded picture of the media folder (containers first), cached
-    // per name; null when it cannot be read.
-    const QImage &picture(const QString &name);
+    // per name; null when it cannot be read. A copy (shared, not deep): a
+    // reference into the cache would dangle once a later load grows it.
+    QImage picture(const QString &name);
 
     // ProblemHost
     QSize pictureSize(const QString &name) override;
@@ -200,11 +201,13 @@ public:
     void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) override;
     void playSound(const QString &name, bool wait) override;
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool draw) override;
+    void reprimand() override;
+    void animateRiddleFigure(bool thinking) override;
+    void coverTile(int i) override;
     void placeBox(GameBox box, int n, const QRect &rect) override;
     void drawBox(GameBox box, int n) override;
     void hideBox(GameBox box, int n) override;
     void selectTile(int n) override;
-    void playUiSound(const QString &name, bool wait) override;
     void setGameTimer(int intervalMs) override;
     QImage pictureImage(const QString &name) override;
     QByteArray readDataFile(const QString &name) override;
@@ -212,6 +215,8 @@ public:
     void setOneKey(bool on) override;
     void setTileEnabled(int i, bool on) override;
     void movePointer(GameBox box, int n, QPoint at) override;
+    void pause(int ms) override;
+    void beep() override;
 
     // --- Games (gamehost.cpp) ---
 
@@ -240,7 +245,7 @@ public:
         KeyEnter = 13, KeyEsc = 27, KeySpace = 32,
         KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40,
         KeyH = 72, KeyP = 80,
-        KeyF2 = 113, KeyF3, KeyF4, KeyF5, KeyF6, KeyF7, KeyF8, KeyF9,
+        KeyF1 = 112, KeyF2, KeyF3, KeyF4, KeyF5, KeyF6, KeyF7, KeyF8, KeyF9,
     };
     // Where an Enter comes from: a real key, a tile click handed on as
     // Enter, or a click on the picture box PB0.
@@ -344,6 +349,9 @@ private:
     void createPools();
     void restoreStartFolder();
     void onTimer3();
+    // The family's continuation after the sound its build started (or
+    // could not start: a missing file must not stop a spoken riddle).
+    void continueAfterSound();
     // Problem cycle helpers (problemcycle.cpp).
     PaintBox *createTile(int n, QWidget *parent);
     PaintBox *createBackBox(int n);
@@ -359,11 +367,13 @@ private:
     void paintDisplayBox(PaintBox &box, QPainter &p);
     void drawDisplayBox(int k);
     void connectTile(PaintBox *box);
+    // What the family's own rule shows in a pattern row box ("" for none).
+    QString familyRowPicture(unsigned box) const;
     const ChoiceGenerator *choice() const;
     QWidget *tileHome() const;
     // Toolbar and background pictures, read once per name from the working
     // folder; a missing or broken file gives a null image (nothing drawn).
-    const QImage &plainPicture(const QString &name);
+    QImage plainPicture(const QString &name);
 
     // A design rectangle at this screen's dpi.
     QRect design(int left, int top, int width, int height) const;

@@ -4,6 +4,7 @@
 #include "platform/trace.h"
 #include "screens/exercisescreen.h"
 #include "screens/paintbox.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -159,12 +160,6 @@ void ExerciseScreen::selectTile(int n)
     trace("cursor", {{"tile", QString::number(n)}, {"by", QStringLiteral("game")}});
 }
 
-void ExerciseScreen::playUiSound(const QString &name, bool wait)
-{
-    m_soundPlayer.setFileName(name);
-    m_soundPlayer.playNow(name, wait);
-}
-
 void ExerciseScreen::setGameTimer(int intervalMs)
 {
     if (!m_gameTimer)
@@ -179,6 +174,17 @@ void ExerciseScreen::setGameTimer(int intervalMs)
 QImage ExerciseScreen::pictureImage(const QString &name)
 {
     return picture(name);
+}
+
+void ExerciseScreen::pause(int ms)
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_ctx.platform.clock.sleep(ms);
+}
+
+void ExerciseScreen::beep()
+{
+    m_ctx.platform.dialogs.beep(BeepKind::Ding);
 }
 
 QByteArray ExerciseScreen::readDataFile(const QString &name)

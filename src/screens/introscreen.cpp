@@ -16,6 +16,9 @@ namespace flumo {
 namespace {
 const QColor kBackground(193, 195, 207);
 const QColor kDeletePanel(172, 175, 190);
+// The row panels take the colour of the list card of the background picture,
+// so that the rows a group does not use leave no empty bars.
+const QColor kRowPanel(240, 245, 252);
 const QString kFolder = QStringLiteral("obr\\uvod\\");
 
 // Rows per group; row r of group g is exercise g * 100 + r.
@@ -68,7 +71,7 @@ IntroScreen::IntroScreen(AppContext &ctx, const DisplayMetrics &display, QWidget
         connect(b, &PaintBox::clicked, this, [this, n] { clickButton(n); });
     }
     for (int n = 1; n <= kRowBoxes; ++n) {
-        auto *panel = new Panel(QStringLiteral("Panel1men%1").arg(n), Qt::white, this);
+        auto *panel = new Panel(QStringLiteral("Panel1men%1").arg(n), kRowPanel, this);
         panel->setGeometry(540, 92 + 32 * n, 205, 18);
         m_rowPanels[static_cast<std::size_t>(n)] = panel;
         PaintBox *row = makeBox(QStringLiteral("PmenBox%1").arg(n), panel, QRect(0, 0, 205, 18));
@@ -120,7 +123,7 @@ PaintBox *IntroScreen::makeBox(const QString &name, QWidget *parent, const QRect
     return box;
 }
 
-const QImage &IntroScreen::picture(const QString &name)
+QImage IntroScreen::picture(const QString &name)
 {
     auto it = m_pictures.constFind(name);
     if (it != m_pictures.constEnd())
@@ -342,9 +345,16 @@ bool IntroScreen::startRow(int n)
         m_ctx.platform.dialogs.beep(BeepKind::Default);
         return false;
     }
+    const bool alreadyShown = m_exercise->isVisible();
     m_exercise->show();
     m_exercise->raise();
     m_exercise->activateWindow();
+    // This screen stays behind the exercise screen, hidden from view; no
+    // show or hide event reports either change.
+    if (alreadyShown)
+        traceScreen("FUkolu1", true);
+    if (isVisible())
+        traceScreen("FUvodObr1", false);
     s.currentTask = task;
     if (m_exerciseMenuAction)
         m_exerciseMenuAction();
@@ -371,8 +381,6 @@ void IntroScreen::clickDelete()
         scores.cardsEarned = 0;
         for (int n = 1; n <= std::min(scores.cardsPerSet, kCardSlots); ++n)
             cardSlot(n)->hide();
-        // The release of the key that answered the box must not reach the list.
-        m_swallowKeyUp = true;
     }
     m_deletePressed = false;
     m_deleteButton->update();
@@ -427,30 +435,26 @@ void IntroScreen::keyPressEvent(QKeyEvent *event)
 {
     // Remember a letter pressed with Alt: the chord counts on the letter's
     // release even when Alt was let go first.
-    if (!event->isAutoRepeat()) {
+    if (!event->isAutoRepeat())
         m_altChordKey = (event->modifiers() & Qt::AltModifier) ? event->key() : 0;
-        // A key pressed on this screen is a new key: only a release whose
-        // press went to the question box is swallowed (after a mouse answer
-        // the flag would otherwise eat the next real key).
-        m_swallowKeyUp = false;
-    }
+    m_pressedKeys.press(event->key(), event->isAutoRepeat());
     QWidget::keyPressEvent(event);
 }
 
 void IntroScreen::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->isAutoRepeat()) {
+    const int key = event->key();
+    // The Enter that closed the help page or answered the delete question
+    // was pressed there: its release must not start the highlighted row.
+    if (!m_pressedKeys.release(key, event->isAutoRepeat())) {
+        if (!event->isAutoRepeat())
+            trace("key-ignored", {{"screen", QStringLiteral("FUvodObr1")}, {"key", QString::number(key)}});
         QWidget::keyReleaseEvent(event);
         return;
     }
-    const int key = event->key();
     const bool alt = (event->modifiers() & Qt::AltModifier) || key == m_altChordKey;
     if (key == m_altChordKey)
         m_altChordKey = 0;
-    if (m_swallowKeyUp) {
-        m_swallowKeyUp = false;
-        return;
-    }
     const int group = m_ctx.state.currentGroup;
     if (alt) {
         if (key == Qt::Key_P && m_settingsAction)
@@ -460,6 +464,10 @@ void IntroScreen::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     switch (key) {
+    case Qt::Key_F1:
+        if (m_helpAction)
+            m_helpAction();
+        break;
     case Qt::Key_Down:
         stepRow(+1);
         break;
@@ -501,6 +509,7 @@ void IntroScreen::showEvent(QShowEvent *event)
 void IntroScreen::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    m_pressedKeys.clear();
     traceScreen("FUvodObr1", false);
 }
 

@@ -41,7 +41,7 @@ public:
     // each returns when its modal screen closed.
     void setSettingsAction(std::function<void()> action) { m_settingsAction = std::move(action); }
     void setCardsAction(std::function<void()> action) { m_cardsAction = std::move(action); }
-    // Help (PBox6); the default shows the help page modally at topic 1.
+    // Help (PBox6, F1); the default shows the help page modally at topic 1.
     void setHelpAction(std::function<void()> action) { m_helpAction = std::move(action); }
     // Makes the exercise screen's exercise menu belong to CurrentGroup with
     // item CurrentTask mod 100 checked (BuildExerciseMenu). Called at every
@@ -69,7 +69,6 @@ public:
 
     int selectedRow() const { return m_selectedRow; }     // SelectedRow
     int hoverGroup() const { return m_hoverGroup; }       // HoverGroup, 0 = none
-    bool swallowKeyUp() const { return m_swallowKeyUp; }  // SwallowKeyUp
     // Rows of group 1..4 (12, 8, 11, 12); 0 for other numbers.
     static int rowsOfGroup(int group);
 
@@ -108,7 +107,7 @@ protected:
 
 private:
     PaintBox *makeBox(const QString &name, QWidget *parent, const QRect &geometry);
-    const QImage &picture(const QString &name);
+    QImage picture(const QString &name);
     // Draws a button in look 'v', 'k' or 'n' (null: the look its state
     // gives) or a row in its current look; either takes the picture's size.
     void drawButton(int n, QChar look = {});
@@ -149,7 +148,7 @@ private:
     int m_selectedRow = 1;      // SelectedRow
     int m_hoverGroup = 0;       // HoverGroup
     int m_silent = 0;           // PaintBox1's tag: 1 = clicks make no sound
-    bool m_swallowKeyUp = false;
+    PressedKeys m_pressedKeys;  // a release acts only when its press came here
     bool m_deletePressed = false;   // PBsmaz1 shows "smaz2" while the question is open
     int m_altChordKey = 0;      // a key pressed together with Alt, until released
     QHash<QString, QImage> m_pictures;  // decoded once per name; null when missing

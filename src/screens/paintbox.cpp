@@ -25,7 +25,11 @@ void PaintBox::setShowHint(bool on)
 
 void PaintBox::updateToolTip()
 {
-    setToolTip(m_showHint ? m_hint : QString());
+    // Hints break their lines with a carriage return, which a tooltip does
+    // not; it shows them with line feeds instead.
+    QString shown = m_showHint ? m_hint : QString();
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setToolTip(shown);
 }
 
 void PaintBox::setPainter(Painter painter)
@@ -53,6 +57,11 @@ void PaintBox::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_leftDown = true;
     emit pressed(this, event->button(), event->position().toPoint());
+}
+
+void PaintBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent *event)

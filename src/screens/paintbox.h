@@ -46,6 +46,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The second press of a double-click is no new press: a double-click is
+    // one click (on a tile it would otherwise judge the answer twice).
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void updateToolTip();

@@ -337,6 +337,7 @@ void ParamScreen::finish(int result)
         return;
     m_result = result;
     hide();
+    m_pressedKeys.clear();
     traceScreen("FParam1", false);
     storeOnClose();
     if (m_loop)
@@ -361,11 +362,18 @@ void ParamScreen::storeOnClose()
 
 bool ParamScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        m_pressedKeys.press(key->key(), key->isAutoRepeat());
+    }
     if (event->type() == QEvent::KeyRelease && isVisible()) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool closeKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
             || key->key() == Qt::Key_Escape;
-        if (closeKey && !key->isAutoRepeat()) {
+        // The Enter or Esc that dismissed the OK box's message (or opened
+        // this screen) was pressed there: it must not close the screen
+        // past its checks.
+        if (closeKey && m_pressedKeys.release(key->key(), key->isAutoRepeat())) {
             finish(Closed);
             return true;
         }

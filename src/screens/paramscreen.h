@@ -4,6 +4,7 @@
 // creating it fills the two sound lists and loads "Param1.INI", locating the
 // media root half-way through that load.
 #include "screens/context.h"
+#include "screens/controls.h"
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -78,6 +79,7 @@ private:
     int m_zeroTag = 0;
     int m_result = Closed;
     QEventLoop *m_loop = nullptr;   // the running modal loop, or null
+    PressedKeys m_pressedKeys;      // Enter and Esc close only when pressed here
 
     bool m_picturesLoaded = false;
     bool m_pictureErrorsReported = false;

@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/examples.h"
 #include "exercises/shapes.h"
 #include "media/animation.h"
 #include "media/numbertext.h"
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 namespace flumo {
 
@@ -22,6 +24,7 @@ namespace {
 
 constexpr int kTimer3SoundTag = 100;
 const QString kFaceDownCard = QStringLiteral("obr\\405\\Karta-otocena.Jpg");
+const QString kRiddleFigure = QStringLiteral("obr\\405\\mysli.GIF");
 
 QString pad(long long value, int width)
 {
@@ -55,7 +58,7 @@ bool ExerciseScreen::canBuild(int task) const
     return m_generatorLookup && m_generatorLookup(task) != nullptr;
 }
 
-const QImage &ExerciseScreen::picture(const QString &name)
+QImage ExerciseScreen::picture(const QString &name)
 {
     auto it = m_pictures.constFind(name);
     if (it != m_pictures.constEnd())
@@ -385,9 +388,9 @@ void ExerciseScreen::ZamichUkl1Click()
         if (!box)
             continue;
         if (cardsStay) {
+            // Face down until the new riddle has been told (showTile).
             m_drawnLook[static_cast<std::size_t>(i)] = u'c';
             box->repaint();
-            m_drawnLook[static_cast<std::size_t>(i)] = QChar();
         } else {
             box->hide();
         }
@@ -582,6 +585,8 @@ void ExerciseScreen::showTile(int i)
     PaintBox *box = tile(i);
     if (!box)
         return;
+    if (m_drawnLook[static_cast<std::size_t>(i)] == u'c')
+        m_drawnLook[static_cast<std::size_t>(i)] = QChar();
     box->show();
     box->update();
 }
@@ -592,7 +597,58 @@ void ExerciseScreen::playSound(const QString &name, bool wait)
     if (m_soundPlayer.prepare(wait)) {
         m_timer3->setTag(kTimer3SoundTag);
         m_timer3->setEnabled(true);
+    } else {
+        // Nothing to wait for: what follows the sound comes at once, once
+        // the build is over.
+        QTimer::singleShot(0, this, [this] { continueAfterSound(); });
     }
+}
+
+void ExerciseScreen::reprimand()
+{
+    if (m_ctx.settings.useDing())
+        m_ctx.platform.dialogs.beep(BeepKind::Ding);
+    else
+        PlayVerdictSound(false);
+}
+
+void ExerciseScreen::animateRiddleFigure(bool thinking)
+{
+    if (!thinking) {
+        m_rxGifAnimator1n->stop();
+        m_soundPlayer.device().setWaitTick({});
+        return;
+    }
+    if (m_rxGifAnimator1n->frameCount() == 0) {
+        const QString path = m_ctx.platform.files.resolve(kRiddleFigure);
+        if (!path.isEmpty())
+            m_rxGifAnimator1n->load(path);
+    }
+    m_panelSamana1->raise();
+    m_panelSamana1->show();
+    m_rxGifAnimator1n->show();
+    m_rxGifAnimator1n->start();
+    // The riddle is spoken with waiting plays; the figure keeps thinking
+    // through them, frame by frame, without letting input in.
+    m_soundPlayer.device().setWaitTick([this] {
+        if (!m_rxGifAnimator1n->isRunning())
+            return;
+        const qint64 now = m_ctx.platform.clock.tickCount();
+        if (now - m_promptFrameAt < m_promptFrameDelay)
+            return;
+        m_promptFrameAt = now;
+        m_promptFrameDelay = m_rxGifAnimator1n->stepFrame();
+    });
+}
+
+void ExerciseScreen::coverTile(int i)
+{
+    PaintBox *box = tile(i);
+    if (!box || i < 1 || i > kMaxTiles)
+        return;
+    // Stays face down until the next build clears the drawn looks.
+    m_drawnLook[static_cast<std::size_t>(i)] = u'c';
+    box->repaint();
 }
 
 // ---------------------------------------------------------------- Tiles
@@ -701,8 +757,15 @@ void ExerciseScreen::tilePointerMoved(int id)
 
 // ---------------------------------------------------------------- pattern row
 
+QString ExerciseScreen::familyRowPicture(unsigned box) const
+{
+    return m_generator ? m_generator->patternRowPicture(box, m_problem, m_pbvyb1->tag() == 1) : QString();
+}
+
 QString ExerciseScreen::patternPictureName() const
 {
+    if (const QString own = familyRowPicture(PatternRow::Pattern); !own.isEmpty())
+        return own;
     return m_problem.samplePicture;
 }
 
@@ -710,6 +773,8 @@ QString ExerciseScreen::signPictureName() const
 {
     const int task = m_ctx.state.currentTask;
     const int subtask = m_ctx.state.currentSubtask;
+    if (const QString own = familyRowPicture(PatternRow::Sign); !own.isEmpty())
+        return own;
     if (task == 301)
         return m_pbrov1->tag() != 0 ? QStringLiteral("obr\\201\\rovnase.jpg") : QString();
     if (task == 207 && subtask == 2)
@@ -729,6 +794,8 @@ QString ExerciseScreen::answerPictureName() const
     const int task = m_ctx.state.currentTask;
     const int subtask = m_ctx.state.currentSubtask;
     const bool solved = m_pbvyb1->tag() == 1;
+    if (const QString own = familyRowPicture(PatternRow::Answer); !own.isEmpty())
+        return own;
     if (const ChoiceGenerator *c = choice())
         return c->answerBox(p, solved).picture;
     if (solved) {
@@ -740,7 +807,10 @@ QString ExerciseScreen::answerPictureName() const
         return m_dispPicture[1] + QStringLiteral("d.jpg");
     if (task == 203)
         return p.altPicturePrefix + pad(p.targetTile, p.altNumberWidth) + QStringLiteral("d.jpg");
-    // 301's counted number and 308's verdict sign come with their families.
+    if (task == 308)
+        if (const auto *w = dynamic_cast<const WrongExampleGenerator *>(m_generator.get()))
+            return w->verdictSign();
+    // 301's counted number comes with its family.
     if (task == 301 || task == 308)
         return {};
     return QStringLiteral("obr-pom\\prazdny_2.jpg");
@@ -757,7 +827,8 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task))
+        if ((m_pbvz1->isHidden() && m_pbrov1->isHidden()) || (task == 202 && subtask == 4) || showsFoundInAnswerBox(task)
+            || task == 308)
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());
@@ -815,10 +886,27 @@ void ExerciseScreen::drawPatternRow(unsigned boxes, bool hideOthers, bool arrang
 
 void ExerciseScreen::ArrangePatternRow()
 {
-    const int left = (m_panel1->width() - m_pbvz1->width() - m_pbrov1->width() - m_pbvyb1->width() - 16) / 2;
-    m_pbvz1->move(left, m_pbvz1->y());
-    m_pbrov1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbrov1->y());
-    m_pbvyb1->move(m_pbrov1->x() + m_pbrov1->width() + 8, m_pbvyb1->y());
+    if (m_ctx.state.currentTask == 304) {
+        // Pattern and answer box only, the answer box as wide as an equation.
+        m_pbvyb1->resize(216, m_pbvyb1->height());
+        m_pbvz1->move((m_panel1->width() - m_pbvz1->width() - 216 - 16) / 2, m_pbvz1->y());
+        m_pbvyb1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbvyb1->y());
+        return;
+    }
+    // Only the boxes shown take part: a hidden sign box (101) or a lone
+    // answer box (102) would otherwise push the row off centre.
+    std::vector<PaintBox *> shown;
+    for (PaintBox *box : {m_pbvz1, m_pbrov1, m_pbvyb1})
+        if (!box->isHidden())
+            shown.push_back(box);
+    int width = 8 * (static_cast<int>(shown.size()) - 1);
+    for (const PaintBox *box : shown)
+        width += box->width();
+    int left = (m_panel1->width() - width) / 2;
+    for (PaintBox *box : shown) {
+        box->move(left, box->y());
+        left += box->width() + 8;
+    }
 }
 
 // ---------------------------------------------------------------- display boxes

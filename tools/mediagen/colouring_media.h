@@ -33,5 +33,4 @@ QString dataFile(const Analysis &a, int picture, int colours);
 
 namespace mediagen {
 std::unique_ptr<Family> makeColouringFamily();
-std::unique_ptr<Family> makeColouringTaskFamily();
 } // namespace mediagen

@@ -16,6 +16,20 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeDominoFamily());
     all.push_back(makeMoneyFamily());
     all.push_back(makeGameSpeechFamily());
+    all.push_back(makeEquationPictureFamily());
+    all.push_back(makeEquationSpeechFamily());
+    all.push_back(makeGapEquationPictureFamily());
+    all.push_back(makeGapEquationSpeechFamily());
+    all.push_back(makeDominoFamily());
+    all.push_back(makeMoneyFamily());
+    all.push_back(makeGameSpeechFamily());
+    all.push_back(makeDominoFamily());
+    all.push_back(makeMoneyFamily());
+    all.push_back(makeGameSpeechFamily());
+    all.push_back(makePuzzleFamily());
+    all.push_back(makeMemoryFamily());
+    all.push_back(makeHuntPictureFamily());
+    all.push_back(makeHuntSpeechFamily());
     all.push_back(makeOrdinalPictureFamily());
     all.push_back(makeOrdinalSpeechFamily());
     all.push_back(makeDecompositionPictureFamily());
@@ -26,7 +40,6 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeShapeSpeechFamily());
     all.push_back(makeRowPictureFamily());
     all.push_back(makeColouringFamily());
-    all.push_back(makeColouringTaskFamily());
     return all;
 }
 

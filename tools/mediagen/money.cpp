@@ -213,7 +213,7 @@ struct StackShape {
 StackShape stackShape(int value)
 {
     switch (value) {
-    case 50: return {124, 66, 40, 96};
+    case 50: return {110, 62, 56, 96};
     case 20: return {80, 80, 44, 87};
     case 10: return {72, 72, 40, 78};
     case 5: return {74, 74, 41, 87};
@@ -222,29 +222,31 @@ StackShape stackShape(int value)
     }
 }
 
-// count pieces fanned out from the left, each on top of the one before.
-QImage stackPicture(int value, int count, char look)
+QImage fannedPieces(int value, int count, char look)
 {
     const StackShape s = stackShape(value);
     QImage img = draw::canvas(s.pieceWidth + (count - 1) * s.step, s.pictureHeight, look == 'k' ? kPurseHighlight : kPurseArea);
     QPainter p(&img);
     const qreal top = (s.pictureHeight - s.pieceHeight) / 2.0;
+    // Each piece keeps (with its outline's antialiasing) to the whole pixel
+    // columns j * step .. j * step + width - 1, so the cut pieces add up.
     for (int j = 0; j < count; ++j)
-        drawPiece(p, value, QRectF(j * s.step + 0.5, top + 0.5, s.pieceWidth - 1, s.pieceHeight - 1));
+        drawPiece(p, value, QRectF(j * s.step + 1.5, top + 0.5, s.pieceWidth - 3, s.pieceHeight - 1));
     return img;
 }
 
 // The three pieces a stack is drawn from: left (1), middle (2), end (3).
 // Left + end make one piece; each middle adds one, lying over the one
-// before (the step is at least half a piece, so only two pieces meet in it).
-QImage stackPiece(int value, int part, char look)
+// before (the step is at least half a piece, so no more than two pieces
+// meet in any column).
+QImage piece(int value, int part, char look)
 {
     const StackShape s = stackShape(value);
     if (part == 1)
-        return stackPicture(value, 1, look).copy(0, 0, s.step, s.pictureHeight);
+        return fannedPieces(value, 1, look).copy(0, 0, s.step, s.pictureHeight);
     if (part == 2)
-        return stackPicture(value, 2, look).copy(s.step, 0, s.step, s.pictureHeight);
-    return stackPicture(value, 1, look).copy(s.step, 0, s.pieceWidth - s.step, s.pictureHeight);
+        return fannedPieces(value, 2, look).copy(s.step, 0, s.step, s.pictureHeight);
+    return fannedPieces(value, 1, look).copy(s.step, 0, s.pieceWidth - s.step, s.pictureHeight);
 }
 
 // The small counter picture (a BMP whose corner colour is the counter's).
@@ -319,6 +321,16 @@ QImage purseBackground()
 }
 
 } // namespace
+
+QImage stackPicture(int value, int count, char look)
+{
+    return fannedPieces(value, count, look);
+}
+
+QImage stackPiece(int value, int part, char look)
+{
+    return piece(value, part, look);
+}
 
 namespace {
 

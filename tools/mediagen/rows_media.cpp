@@ -142,7 +142,8 @@ QImage quantityPicture(int kind, int count, Look look)
     return img;
 }
 
-// An empty window of the row: a dashed frame with a question mark.
+} // namespace
+
 QImage window(QSize size)
 {
     QImage img = draw::canvas(size.width(), size.height(), choice::upperPanelColour());
@@ -155,8 +156,6 @@ QImage window(QSize size)
     draw::fitText(p, frame.toRect(), u"?"_s, QColor(40, 110, 200), qMin(size.width(), size.height()) * 2 / 3);
     return img;
 }
-
-} // namespace
 
 QImage oddPicture(int set, int variant, int look)
 {
@@ -206,7 +205,7 @@ public:
         out.push_back({u"obr\\okno2.jpg"_s, [] { return draw::jpeg(window(QSize(108, 110))); }});
         out.push_back({u"obr\\okno6.jpg"_s, [] { return draw::jpeg(window(QSize(choice::numberDisplayWidth(1), 160))); }});
         out.push_back({u"obr\\okno.jpg"_s, [] { return draw::jpeg(window(QSize(choice::numberDisplayWidth(2), 160))); }});
-        out.push_back({u"obr\\okno100.jpg"_s, [] { return draw::jpeg(window(QSize(choice::numberDisplayWidth(3), 160))); }});
+        out.push_back({u"obr\\okno100.jpg"_s, [] { return draw::jpeg(window(QSize(135, 160))); }});   // fits the narrowest gap of an equation
         return out;
     }
 };

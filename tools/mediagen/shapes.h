@@ -23,5 +23,8 @@ std::vector<SpokenText> spokenTasks();
 QImage oddPicture(int set, int variant, int look);
 // 112: picture n (1..90) in a look.
 QImage patternPicture(int n, int look);
+// An empty window of a row or an equation: a dashed frame with a question
+// mark ("obr\\okno*.jpg", and the media-root marker container).
+QImage window(QSize size);
 
 } // namespace mediagen::shapes

@@ -1,8 +1,8 @@
 #pragma once
-// What the generator knows about the exercises: their menu captions, how
-// many levels and subtasks each offers, and the captions of those levels
-// and subtasks (the contents of "Urov1.INI", "PodUkl1.INI" and the toolbar
-// label pictures).
+// What the generator knows about the exercises: the engine's catalog (menu
+// captions, how many levels and subtasks each offers) with the generator's
+// own texts, the captions of those levels and subtasks (the contents of
+// "Urov1.INI", "PodUkl1.INI" and the toolbar label pictures).
 #include <QString>
 #include <QStringList>
 #include <vector>

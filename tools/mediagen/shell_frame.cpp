@@ -1,6 +1,8 @@
 // The exercise screen's frame, the settings screen's pictures, the pointers,
 // the media-root marker and the program's INI files.
 #include "draw.h"
+#include "choice_art.h"
+#include "shapes.h"
 #include "shell.h"
 #include "shell_catalog.h"
 
@@ -101,16 +103,6 @@ QImage chooseColourHint()
     return img;
 }
 
-QImage markerPicture()
-{
-    QImage img = canvas(96, 64, QColor(68, 76, 151));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    vgradient(p, QRectF(0, 0, 96, 64), QColor(90, 100, 190), QColor(50, 58, 130));
-    fitText(p, QRect(0, 0, 96, 64), QStringLiteral("Flumo"), QColor(255, 220, 80), 24, 12);
-    return img;
-}
-
 // The arrow pointer: white with a dark rim, tip at (1, 1).
 QImage arrowPointer()
 {
@@ -207,7 +199,10 @@ QString subtaskCaptionsIni() { return captionsIni(false); }
 
 void addFrameFiles(std::vector<MediaFile> &out)
 {
-    out.push_back({QStringLiteral("Obr\\Okno.PT0"), [] { return container(jpeg(markerPicture()), 45); }});
+    // The marker is also where the picture loader finds "obr\okno.jpg" first.
+    out.push_back({QStringLiteral("Obr\\Okno.PT0"), [] {
+                       return container(jpeg(shapes::window(QSize(choice::numberDisplayWidth(2), 160))), 45);
+                   }});
     out.push_back({QStringLiteral("Param1.INI"), [] { return iniText(settingsIni()); }});
     out.push_back({QStringLiteral("Urov1.INI"), [] { return iniText(levelCaptionsIni()); }});
     out.push_back({QStringLiteral("PodUkl1.INI"), [] { return iniText(subtaskCaptionsIni()); }});
