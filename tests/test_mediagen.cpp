@@ -247,6 +247,37 @@ private slots:
             QVERIFY2(m_bytes.value(QStringLiteral("obr\\%1.Jpg").arg(a)) != m_bytes.value(QStringLiteral("obr\\%1.Jpg").arg(b)), a);
     }
 
+    // The intro's design boxes shrink to 118/120 on other displays while
+    // their pictures keep their size: the part cut off right and bottom
+    // shows nothing but the background the picture was cut from (the
+    // description panel keeps its frame, the small buttons their rims).
+    void designBoxPicturesLoseOnlyBackgroundAtOtherDensity()
+    {
+        FileStore store(m_pack.path());
+        PictureLoader loader(store);
+        const flumo::Picture bgr = loader.loadPlain("Obr\\uvod\\bgr.jpg");
+        QVERIFY(bgr.ok());
+        const std::pair<const char *, QRect> boxes[] = {
+            {"text01", QRect(42, 364, 450, 140)}, {"text02", QRect(42, 364, 450, 140)},
+            {"text03", QRect(42, 364, 450, 140)}, {"text04", QRect(42, 364, 450, 140)},
+            {"min", QRect(720, 28, 23, 23)},      {"zavr", QRect(750, 28, 23, 23)}};
+        for (const auto &[stem, at] : boxes) {
+            const flumo::Picture pic = loader.loadPlain(QStringLiteral("obr\\uvod\\%1.Jpg").arg(stem));
+            QVERIFY2(pic.ok() && pic.image.size() == at.size(), stem);
+            const int keptW = at.width() * 118 / 120, keptH = at.height() * 118 / 120;
+            int worst = 0;
+            for (int y = 0; y < at.height(); ++y)
+                for (int x = 0; x < at.width(); ++x) {
+                    if (x < keptW && y < keptH)
+                        continue;
+                    const QRgb a = pic.image.pixel(x, y), b = bgr.image.pixel(at.x() + x, at.y() + y);
+                    worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                      std::abs(qBlue(a) - qBlue(b))});
+                }
+            QVERIFY2(worst < 40, qPrintable(QStringLiteral("%1: %2").arg(stem).arg(worst)));
+        }
+    }
+
     void containerMarksTheMediaRoot()
     {
         const flumo::Picture inside = PictureLoader::decodeContainer(m_bytes.value("Obr\\Okno.PT0"));
@@ -418,11 +449,18 @@ private slots:
 
     void fingerprintedFilesAreMadeOnlyWhenTheirFingerprintChanges()
     {
-        // A maker whose bytes differ on every call, as speech does.
-        int calls = 0;
-        const auto entriesFor = [&calls](const QString &print) {
-            return std::vector<PackEntry>{
-                {"Zvuky\\101\\uv101_1-1.wav", 0, false, [&calls] { return QByteArray::number(++calls); }, print}};
+        // A maker whose bytes differ on every call, as speech does; the
+        // batch is announced (prepare) for exactly the files that are made,
+        // before the first of them is made.
+        int calls = 0, prepared = 0;
+        bool preparedFirst = true;
+        const auto entriesFor = [&](const QString &print) {
+            return std::vector<PackEntry>{{"Zvuky\\101\\uv101_1-1.wav", 0, false,
+                                           [&] {
+                                               preparedFirst = preparedFirst && prepared > calls;
+                                               return QByteArray::number(++calls);
+                                           },
+                                           print, [&] { ++prepared; }}};
         };
         QTemporaryDir dir;
         QCOMPARE(writePack(entriesFor("v1:Najdi"), dir.path()).written, 1);
@@ -433,6 +471,17 @@ private slots:
         QVERIFY(QFile::remove(dir.path() + "/zvuky/101/uv101_1-1.wav"));
         QCOMPARE(writePack(entriesFor("v1:Ukaz"), dir.path()).written, 1);
         QCOMPARE(calls, 3);
+        QCOMPARE(prepared, 3);
+        QVERIFY(preparedFirst);
+        // A spoken file the pack no longer names is removed; other files stay.
+        QFile other(dir.path() + "/zvuky/own.wav");
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        auto renamed = entriesFor("v1:Ukaz");
+        renamed[0].name = "Zvuky\\101\\uv101_1-2.wav";
+        QCOMPARE(writePack(renamed, dir.path()).written, 1);
+        QVERIFY(!QFile::exists(dir.path() + "/zvuky/101/uv101_1-1.wav"));
+        QVERIFY(QFile::exists(dir.path() + "/zvuky/101/uv101_1-2.wav") && other.exists());
     }
 };
 

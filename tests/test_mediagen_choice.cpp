@@ -270,9 +270,12 @@ private slots:
         }
         for (int k = 1; k <= kSizeSetCount; ++k)
             sets << sizeSetObject(k);
+        // A counted picture shows one thing: no kind is a pair or a bunch.
+        QVERIFY(showsSeveralObjects(QString::fromUtf8("🍒")) && showsSeveralObjects(QString::fromUtf8("🧦")));
         for (int k = 1; k <= kCountKinds; ++k) {
             kinds << countKindGlyph(k);
             QVERIFY(!sprite(countKindGlyph(k)).isNull());
+            QVERIFY2(!showsSeveralObjects(countKindGlyph(k)), qPrintable(countKindGlyph(k)));
         }
         QCOMPARE(glyphs.size(), kObjectCount);
         QCOMPARE(sets.size(), kSizeSetCount);
@@ -295,6 +298,26 @@ private slots:
         QVERIFY(warm(objectPicture(apple, false, Look::Normal)) > 1000);
         QCOMPARE(warm(objectPicture(apple, true, Look::Normal)), 0);
         QCOMPARE(warm(objectPicture(apple, true, Look::Display)), 0);
+    }
+
+    // The 102 sample before it is painted never looks painted white: its
+    // inside is clearly grey, the white one's is not.
+    void unpaintedSampleIsGreyNotWhite()
+    {
+        auto greyShare = [](const QImage &img) {
+            int grey = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    grey += std::abs(c.red() - c.blue()) < 16 && c.red() > 110 && c.red() < 190;
+                }
+            return double(grey) / (img.width() * img.height());
+        };
+        for (int d = 1; d <= 7; ++d) {
+            const QString what = QString::number(d);
+            const double unpainted = greyShare(sampleObject(d, 0)), white = greyShare(sampleObject(d, 1));
+            QVERIFY2(unpainted > 3 * white + 0.01, qPrintable(what + QStringLiteral(": %1 %2").arg(unpainted).arg(white)));
+        }
     }
 
     void numeralsAreLargeAndInTheirColour()
@@ -357,8 +380,12 @@ private slots:
     {
         const auto family = makeChoiceSpeechFamily();
         const QHash<QString, MediaFile> files = filesOf(*family);
-        for (const char *name : {"zvuky\\102\\zv010_2.wav", "zvuky\\108\\zv3_2-6.wav", "zvuky\\111\\zv2-1.wav",
-                                 "zvuky\\202\\zv00.wav", "zvuky\\204\\zv1_07.wav"}) {
+        const char *names[] = {"zvuky\\102\\zv010_2.wav", "zvuky\\108\\zv3_2-6.wav", "zvuky\\111\\zv2-1.wav",
+                               "zvuky\\202\\zv00.wav", "zvuky\\204\\zv1_07.wav"};
+        for (const char *name : names)   // one batch of speech
+            if (files.value(QLatin1String(name)).prepare)
+                files.value(QLatin1String(name)).prepare();
+        for (const char *name : names) {
             QVERIFY2(files.contains(QLatin1String(name)), name);
             const QByteArray wav = files.value(QLatin1String(name)).make();
             const int data = wav.indexOf("data");

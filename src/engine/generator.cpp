@@ -1,6 +1,8 @@
 #include "engine/generator.h"
 #include "exercises/choice.h"
 #include "exercises/decomposition.h"
+#include "exercises/equationpictures.h"
+#include "exercises/examples.h"
 #include "exercises/numberrow.h"
 #include "exercises/ordinal.h"
 #include "exercises/rows.h"
@@ -36,9 +38,10 @@ constexpr Dispatch kDispatch[] = {
     // decomposition
     {206, makeDecompositionGenerator}, {207, makeDecompositionGenerator},
     // pictures and equations
-    {302, nullptr}, {303, nullptr}, {304, nullptr}, {307, nullptr},
+    {302, makeEquationPictureGenerator}, {303, makeEquationPictureGenerator},
+    {304, makeEquationPictureGenerator}, {307, makeEquationPictureGenerator},
     // wrong and right examples
-    {308, nullptr},
+    {308, makeWrongExampleGenerator},
     // equations with gaps and signs
     {305, nullptr}, {306, nullptr}, {310, nullptr},
     // complex equations, think of a number

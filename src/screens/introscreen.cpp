@@ -16,6 +16,9 @@ namespace flumo {
 namespace {
 const QColor kBackground(193, 195, 207);
 const QColor kDeletePanel(172, 175, 190);
+// The row panels take the colour of the list card of the background picture,
+// so that the rows a group does not use leave no empty bars.
+const QColor kRowPanel(240, 245, 252);
 const QString kFolder = QStringLiteral("obr\\uvod\\");
 
 // Rows per group; row r of group g is exercise g * 100 + r.
@@ -68,7 +71,7 @@ IntroScreen::IntroScreen(AppContext &ctx, const DisplayMetrics &display, QWidget
         connect(b, &PaintBox::clicked, this, [this, n] { clickButton(n); });
     }
     for (int n = 1; n <= kRowBoxes; ++n) {
-        auto *panel = new Panel(QStringLiteral("Panel1men%1").arg(n), Qt::white, this);
+        auto *panel = new Panel(QStringLiteral("Panel1men%1").arg(n), kRowPanel, this);
         panel->setGeometry(540, 92 + 32 * n, 205, 18);
         m_rowPanels[static_cast<std::size_t>(n)] = panel;
         PaintBox *row = makeBox(QStringLiteral("PmenBox%1").arg(n), panel, QRect(0, 0, 205, 18));

@@ -5,6 +5,7 @@
 #include "engine/catalog.h"
 #include "engine/scoring.h"
 #include "exercises/choice.h"
+#include "exercises/examples.h"
 #include "exercises/shapes.h"
 #include "media/animation.h"
 #include "media/numbertext.h"
@@ -725,7 +726,10 @@ QString ExerciseScreen::answerPictureName() const
         return m_dispPicture[1] + QStringLiteral("d.jpg");
     if (task == 203)
         return p.altPicturePrefix + pad(p.targetTile, p.altNumberWidth) + QStringLiteral("d.jpg");
-    // 301's counted number and 308's verdict sign come with their families.
+    if (task == 308)
+        if (const auto *w = dynamic_cast<const WrongExampleGenerator *>(m_generator.get()))
+            return w->verdictSign();
+    // 301's counted number comes with its family.
     if (task == 301 || task == 308)
         return {};
     return QStringLiteral("obr-pom\\prazdny_2.jpg");
@@ -742,7 +746,7 @@ void ExerciseScreen::drawPatternBox(PaintBox *box)
     if (box == m_pbvyb1) {
         const bool keepWidth = task == 202 && subtask == 2 && box->tag() == 1;
         box->resize(keepWidth ? box->width() : img.width(), img.height());
-        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task))
+        if ((task == 202 && subtask == 4) || showsFoundInAnswerBox(task) || task == 308)
             box->move((m_panel1->width() - box->width()) / 2, box->y());
     } else {
         box->resize(img.size());
@@ -800,6 +804,13 @@ void ExerciseScreen::drawPatternRow(unsigned boxes, bool hideOthers, bool arrang
 
 void ExerciseScreen::ArrangePatternRow()
 {
+    if (m_ctx.state.currentTask == 304) {
+        // Pattern and answer box only, the answer box as wide as an equation.
+        m_pbvyb1->resize(216, m_pbvyb1->height());
+        m_pbvz1->move((m_panel1->width() - m_pbvz1->width() - 216 - 16) / 2, m_pbvz1->y());
+        m_pbvyb1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbvyb1->y());
+        return;
+    }
     const int left = (m_panel1->width() - m_pbvz1->width() - m_pbrov1->width() - m_pbvyb1->width() - 16) / 2;
     m_pbvz1->move(left, m_pbvz1->y());
     m_pbrov1->move(m_pbvz1->x() + m_pbvz1->width() + 8, m_pbrov1->y());

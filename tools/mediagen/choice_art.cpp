@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <mutex>
 
 using namespace Qt::StringLiterals;
@@ -99,10 +100,12 @@ const QString kObjects[kObjectCount] = {
     u"🌵"_s, u"🍁"_s, u"🐚"_s, u"🍩"_s,  // kaktus, list, mušle, kobliha
 };
 
+// Each picture shows exactly one thing: a child counts the pictures, so a
+// glyph of a pair or a bunch would make the tile show another number.
 const QString kCountKindGlyphs[kCountKinds] = {
-    u"🍎"_s, u"🍐"_s, u"🍊"_s, u"🍋"_s, u"🍌"_s, u"🍓"_s, u"🍒"_s, u"🥕"_s, u"🍄"_s, u"⚽"_s,
+    u"🍎"_s, u"🍐"_s, u"🍊"_s, u"🍋"_s, u"🍌"_s, u"🍓"_s, u"🍩"_s, u"🥕"_s, u"🍄"_s, u"⚽"_s,
     u"🎈"_s, u"⭐"_s, u"🌷"_s, u"🐠"_s, u"🐞"_s, u"🦋"_s, u"🐤"_s, u"🐌"_s, u"🚗"_s, u"🍪"_s,
-    u"🍭"_s, u"🔔"_s, u"🎁"_s, u"🥚"_s, u"🐝"_s, u"🧦"_s, u"🔑"_s, u"✏️"_s, u"🌻"_s, u"🐢"_s,
+    u"🍭"_s, u"🔔"_s, u"🎁"_s, u"🥚"_s, u"🐝"_s, u"🧸"_s, u"🔑"_s, u"✏️"_s, u"🌻"_s, u"🐢"_s,
 };
 
 struct SpriteCache {
@@ -160,6 +163,18 @@ int sizeSetObject(int k)
 
 QString countKindGlyph(int k) { return k >= 1 && k <= kCountKinds ? kCountKindGlyphs[k - 1] : QString(); }
 
+bool showsSeveralObjects(const QString &glyph)
+{
+    // Glyphs whose colour-font picture shows a pair, a bunch or a group.
+    static const QString several[] = {
+        u"🍒"_s, u"🍇"_s, u"🫐"_s, u"🥜"_s, u"🫘"_s, u"🍟"_s, u"🍿"_s, u"🍡"_s, u"🍢"_s, u"🧆"_s,
+        u"🥞"_s, u"🥢"_s, u"🍻"_s, u"🥂"_s, u"🧦"_s, u"🧤"_s, u"👀"_s, u"👣"_s, u"🐾"_s, u"👥"_s,
+        u"👫"_s, u"👬"_s, u"👭"_s, u"👪"_s, u"👯"_s, u"🎎"_s, u"🎭"_s, u"🎳"_s, u"🎶"_s, u"📚"_s,
+        u"💐"_s, u"🌾"_s, u"🍂"_s, u"🎊"_s,
+    };
+    return std::find(std::begin(several), std::end(several), glyph) != std::end(several);
+}
+
 QColor paintColour(int c)
 {
     static const QColor colours[kColourCount] = {
@@ -212,16 +227,43 @@ QImage pictogram(const QImage &spriteImage)
 {
     if (spriteImage.isNull())
         return {};
-    QImage out = spriteImage.convertToFormat(QImage::Format_ARGB32);
-    const QRgb dark = qRgb(22, 42, 96), middle = qRgb(58, 102, 178), light = qRgb(160, 186, 230);
-    for (int y = 0; y < out.height(); ++y) {
+    // A drawing in one dark blue: a light fill in two shades, and dark lines
+    // along the outline and wherever the colour picture changes colour
+    // sharply (a leaf on a fruit, a frog's eyes and mouth), so objects of
+    // the same round shape still look different.
+    const QImage src = spriteImage.convertToFormat(QImage::Format_ARGB32);
+    QImage out(src.size(), QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    const QRgb dark = qRgb(22, 42, 96), middle = qRgb(120, 156, 214), light = qRgb(206, 220, 244);
+    const int w = src.width(), h = src.height();
+    auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? qRgba(0, 0, 0, 0) : src.pixel(x, y); };
+    auto lum = [](QRgb c) { return (0.30 * qRed(c) + 0.59 * qGreen(c) + 0.11 * qBlue(c)) / 255.0; };
+    for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const int a = qAlpha(line[x]);
-            if (a == 0)
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = at(x, y);
+            const int a = qAlpha(c);
+            if (a < 24)
                 continue;
-            const double lum = (0.30 * qRed(line[x]) + 0.59 * qGreen(line[x]) + 0.11 * qBlue(line[x])) / 255.0;
-            const QRgb shade = lum < 0.36 ? dark : lum < 0.72 ? middle : light;
+            bool edge = false;
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QRgb n = at(x + d.x(), y + d.y());
+                if (a >= 128 && qAlpha(n) < 128) {
+                    edge = true;
+                    break;
+                }
+                if (qAlpha(n) >= 128 && a >= 128) {
+                    const int diff = std::abs(qRed(c) - qRed(n)) + std::abs(qGreen(c) - qGreen(n))
+                        + std::abs(qBlue(c) - qBlue(n));
+                    // Count an edge once, on its darker side.
+                    if (diff > 110 && lum(c) <= lum(n)) {
+                        edge = true;
+                        break;
+                    }
+                }
+            }
+            const double l = lum(c);
+            const QRgb shade = edge || l < 0.22 ? dark : l < 0.55 ? middle : light;
             line[x] = qRgba(qRed(shade), qGreen(shade), qBlue(shade), a);
         }
     }

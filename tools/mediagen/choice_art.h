@@ -56,9 +56,12 @@ QString objectGlyph(int n);
 // The object shown by picture set k (1..69) of the size exercise.
 constexpr int kSizeSetCount = 69;
 int sizeSetObject(int k);
-// The 30 kinds of countable object (1..30).
+// The 30 kinds of countable object (1..30), each a single thing.
 constexpr int kCountKinds = 30;
 QString countKindGlyph(int k);
+// True for a glyph known to draw two or more things (a pair of socks, a
+// bunch of cherries): never a picture that is counted.
+bool showsSeveralObjects(const QString &glyph);
 
 // The 15 colours of the colour exercise (1..15). Colour 1 is white, which
 // is also the look of the uncoloured sample object, so it is never asked.
@@ -70,8 +73,9 @@ QColor paintColour(int c);
 QImage sprite(const QString &glyph);
 // Draws img scaled to fit box (aspect kept), centred.
 void drawFitted(QPainter &p, const QRectF &box, const QImage &img);
-// The one-colour pictogram of a sprite: its shape in three shades of one
-// dark blue, chosen by the brightness of the colour picture.
+// The one-colour pictogram of a sprite: its shape in two light shades of one
+// blue, with dark lines along the outline and the colour picture's sharp
+// colour changes, so that objects of one outline still differ.
 QImage pictogram(const QImage &spriteImage);
 
 // A card of size in the given look on its background, with the rectangle

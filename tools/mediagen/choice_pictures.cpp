@@ -36,16 +36,20 @@ QPainterPath sampleShape(int d, QPainterPath *lines)
         lines->moveTo(50, 74);
         lines->cubicTo(40, 84, 60, 90, 50, 100);
         break;
-    case 2: // fish
-        s.addEllipse(QRectF(6, 26, 64, 46));
-        s.moveTo(64, 49);
-        s.lineTo(96, 26);
-        s.lineTo(96, 72);
-        s.closeSubpath();
+    case 2: { // fish: the tail grows out of the body in one outline
+        QPainterPath body;
+        body.addEllipse(QRectF(6, 26, 64, 46));
+        QPainterPath tail;
+        tail.moveTo(56, 49);
+        tail.lineTo(96, 24);
+        tail.lineTo(96, 74);
+        tail.closeSubpath();
+        s = body.united(tail);
         lines->addEllipse(QRectF(18, 40, 8, 8));
         lines->moveTo(40, 34);
         lines->cubicTo(46, 44, 46, 54, 40, 64);
         break;
+    }
     case 3: { // house
         QPainterPath wall;
         wall.addRect(QRectF(18, 46, 64, 50));
@@ -96,7 +100,8 @@ QPainterPath sampleShape(int d, QPainterPath *lines)
         middle.addEllipse(QPointF(50, 38), 13, 13);
         s = s.united(middle);
         lines->addEllipse(QPointF(50, 38), 13, 13);
-        lines->moveTo(50, 78);
+        // The stem starts where the lowest petals meet.
+        lines->moveTo(50, 70.5);
         lines->lineTo(50, 100);
         lines->moveTo(50, 92);
         lines->cubicTo(60, 84, 70, 84, 76, 86);
@@ -193,8 +198,21 @@ QImage sampleObject(int object, int colour)
     p.scale(side / 100.0, side / 100.0);
     const QPen pen(QColor(55, 55, 70), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(pen);
-    p.setBrush(colour > 0 ? paintColour(colour) : QColor(Qt::white));
-    p.drawPath(shape);
+    if (colour > 0) {
+        p.setBrush(paintColour(colour));
+        p.drawPath(shape);
+    } else {
+        // Not painted yet: grey hatching inside the outline, so it never
+        // looks like the object painted white.
+        p.save();
+        p.setClipPath(shape);
+        p.setPen(QPen(QColor(150, 150, 162), 1.6));
+        for (int x = -100; x < 100; x += 7)
+            p.drawLine(QPointF(x, 100), QPointF(x + 100, 0));
+        p.restore();
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(shape);
+    }
     p.setBrush(Qt::NoBrush);
     p.drawPath(lines);
     return img;

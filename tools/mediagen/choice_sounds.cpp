@@ -92,9 +92,15 @@ std::vector<SpokenText> spokenTasks()
     addWordings(out, 111, u"2-"_s, compareWordings(u"stejně"_s, u"jako"_s));
     addWordings(out, 111, u"1-"_s, compareWordings(u"méně"_s, u"než"_s));
 
-    // Quantity and number: the value of the target, 0..10.
+    // Quantity and number: the value of the target, 0..10. The same file
+    // asks for a picture with that many things and for the number itself,
+    // so the sentence names only the number, in the accusative.
+    static const QString findWords[] = {
+        u"nulu"_s, u"jednu"_s, u"dvě"_s,  u"tři"_s,   u"čtyři"_s, u"pět"_s,
+        u"šest"_s, u"sedm"_s,  u"osm"_s,  u"devět"_s, u"deset"_s,
+    };
     for (int v = 0; v <= 10; ++v)
-        out.push_back({soundName(202, pad(v, 2)), u"Ukaž, kde je "_s + kNumberWords[v] + u'.'});
+        out.push_back({soundName(202, pad(v, 2)), u"Najdi "_s + findWords[v] + u'.'});
 
     // Comparing numbers.
     auto extremeWordings = [](const QString &superlative) {

@@ -255,6 +255,11 @@ QImage greyed(const QImage &img)
     return out;
 }
 
+QRect shownAtOtherDensity(QSize pictureSize)
+{
+    return QRect(0, 0, pictureSize.width() * 118 / 120, pictureSize.height() * 118 / 120);
+}
+
 QByteArray jpeg(const QImage &img)
 {
     return flumo::encodeJpeg(img.convertToFormat(QImage::Format_RGB32), 92);

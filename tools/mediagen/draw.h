@@ -62,6 +62,13 @@ QPainterPath starPath(QPointF c, qreal outer, qreal inner);
 // inactive look of a button).
 QImage greyed(const QImage &img);
 
+// The part of a picture that a box of the screen design shows on a display
+// of another pixel density: the box shrinks to 118/120 of its design size
+// while the picture keeps its size, so its right and bottom edges are cut.
+// Pictures for design boxes keep everything that matters inside this
+// rectangle (at the top left) and only their plain background beyond it.
+QRect shownAtOtherDensity(QSize pictureSize);
+
 // Mixes a towards b by t (0 = a, 1 = b).
 QColor mix(QColor a, QColor b, qreal t);
 

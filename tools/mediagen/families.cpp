@@ -11,6 +11,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeHelpFamily());
     all.push_back(makeChoicePictureFamily());
     all.push_back(makeChoiceSpeechFamily());
+    all.push_back(makeEquationPictureFamily());
+    all.push_back(makeEquationSpeechFamily());
     all.push_back(makeOrdinalPictureFamily());
     all.push_back(makeOrdinalSpeechFamily());
     all.push_back(makeDecompositionPictureFamily());

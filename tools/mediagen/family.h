@@ -18,6 +18,10 @@ struct MediaFile {
     // not bit-reproducible, such as speech). A file on disk that was made
     // from the same fingerprint is kept without calling make().
     QString fingerprint = {};
+    // Optional: called by the writer, before any make() of the pack, for
+    // every file it is going to make (not for files it keeps). Makers that
+    // work best in batches (speech) collect their batch here.
+    std::function<void()> prepare = {};
 };
 
 class Family {
@@ -50,6 +54,10 @@ std::unique_ptr<Family> makeHelpFamily();
 std::unique_ptr<Family> makeChoicePictureFamily();
 // Spoken tasks of the choice exercises: choice_sounds.cpp.
 std::unique_ptr<Family> makeChoiceSpeechFamily();
+// Pictures and speech of the pictures-and-equations exercises and of the
+// wrong and right examples: equations.cpp, equations_speech.cpp.
+std::unique_ptr<Family> makeEquationPictureFamily();
+std::unique_ptr<Family> makeEquationSpeechFamily();
 // Ordinal numbers: ordinal_media.cpp.
 std::unique_ptr<Family> makeOrdinalPictureFamily();
 std::unique_ptr<Family> makeOrdinalSpeechFamily();

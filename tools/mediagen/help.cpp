@@ -27,7 +27,7 @@ th { text-align: left; background: #dceff2; }
 <body>
 <p><span class="t1">Flumo – počítání pro nejmenší</span></p>
 <p>Flumo je hra, ve které se děti učí poznávat tvary, barvy, množství a čísla
-a počítat do deseti, do dvaceti i do sta. Všechno zadání se říká nahlas, takže
+a počítat do deseti, do dvaceti i do sta. Všechna zadání zazní nahlas, takže
 děti nemusí umět číst.</p>
 
 <p style="margin-top: 18px"><span class="t2">Jak se hraje</span></p>
@@ -40,13 +40,13 @@ děti nemusí umět číst.</p>
 <li><b>Vyber cvičení.</b> Vpravo se objeví seznam cvičení skupiny. Klikni na řádek
 a cvičení začne.</li>
 <li><b>Poslouchej zadání.</b> Panáček řekne, co máš udělat. Když zadání nestihneš,
-stiskni <span class="key">F2</span> nebo tlačítko s reproduktorem a uslyšíš ho znovu.</li>
+stiskni <span class="key">F2</span> nebo růžové tlačítko s reproduktorem a uslyšíš ho znovu.</li>
 <li><b>Ukaž na obrázek a klikni.</b> Když na obrázek najedeš myší, zvýrazní se.
 Kliknutím na zvýrazněný obrázek odpovíš. Stejně dobře můžeš obrázek vybrat šipkami
 nebo mezerníkem a odpovědět klávesou <span class="key">Enter</span>.</li>
 <li><b>Pochvala.</b> Správná odpověď dostane pochvalu a veselou animaci a hned přijde
-další příklad. Když odpověď správná není, ozve se pokárání nebo zvonek a můžeš to
-zkusit znovu.</li>
+další příklad. Když odpověď správná není, ozve se vlídné povzbuzení nebo zvonek
+a můžeš to zkusit znovu.</li>
 <li><b>Kartičky.</b> Za správně vyřešené příklady ve skupinách A, B a C sbíráš body.
 Když nasbíráš dost bodů a neuděláš moc chyb, dostaneš kartičku. Když máš celou sadu
 kartiček, otevřou se dvě odměny: skládačka z obrázku sady a vybarvování obrázku.</li>
@@ -55,17 +55,18 @@ kartiček, otevřou se dvě odměny: skládačka z obrázku sady a vybarvování
 <p style="margin-top: 18px"><span class="t2">Tlačítka nad cvičením</span></p>
 <table>
 <tr><th>Tlačítko</th><th>Co dělá</th></tr>
-<tr><td>Menu</td><td>návrat na výběr skupiny a cvičení</td></tr>
-<tr><td>Kartičky</td><td>sbírka kartiček; když na tlačítko ukážeš, uvidíš počet kartiček, bodů a chyb</td></tr>
-<tr><td>Nastavení</td><td>otevře nastavení (pro rodiče, viz níže)</td></tr>
-<tr><td>Šipky u názvu cvičení</td><td>předchozí a další cvičení skupiny</td></tr>
-<tr><td>Šipky u varianty</td><td>předchozí a další varianta cvičení</td></tr>
-<tr><td>Šipky u úrovně</td><td>menší nebo větší čísla (do 3, do 5, do 10, do 20, po desítkách, do 20 s přechodem přes desítku, do 100)</td></tr>
-<tr><td>Znovu</td><td>nový příklad</td></tr>
-<tr><td>Nápověda</td><td>tato stránka</td></tr>
-<tr><td>Reproduktor</td><td>ještě jednou přehraje poslední zadání</td></tr>
+<tr><td>oranžové s domečkem</td><td>návrat na výběr skupiny a cvičení</td></tr>
+<tr><td>fialové s hvězdičkou</td><td>sbírka kartiček; když na tlačítko ukážeš, uvidíš počet kartiček, bodů a chyb
+(šedá hvězdička: kartičky se nesbírají)</td></tr>
+<tr><td>tyrkysové s ozubeným kolečkem</td><td>otevře nastavení (pro rodiče, viz níže)</td></tr>
+<tr><td>zelené s kulatou šipkou</td><td>nový příklad</td></tr>
+<tr><td>modré s otazníkem</td><td>tato stránka</td></tr>
+<tr><td>růžové s reproduktorem</td><td>ještě jednou přehraje poslední zadání</td></tr>
+<tr><td>modré trojúhelníčky vlevo a vpravo od žlutého štítku s názvem cvičení</td><td>předchozí a další cvičení skupiny</td></tr>
+<tr><td>trojúhelníčky u zeleného štítku s variantou</td><td>předchozí a další varianta cvičení</td></tr>
+<tr><td>trojúhelníčky u modrého štítku s úrovní</td><td>menší nebo větší čísla (do 3, do 5, do 10, do 20, po desítkách, do 20 s přechodem přes desítku, do 100)</td></tr>
 </table>
-<p>Na název cvičení, varianty a úrovně můžeš také kliknout a vybrat si ze seznamu.</p>
+<p>Na žlutý, zelený i modrý štítek můžeš také kliknout a vybrat si ze seznamu.</p>
 
 <p style="margin-top: 18px"><span class="t2">Klávesy při cvičení</span></p>
 <table>
@@ -101,7 +102,7 @@ k políčku nepatří, vybíráš barvu znovu.</p>
 <p>Nastavení otevřete tlačítkem na úvodní obrazovce, tlačítkem nad cvičením nebo
 klávesami <span class="key">Alt+P</span>. Změny platí hned a vydrží do ukončení
 programu; při dalším spuštění program začne s nastavením ze souboru Param1.INI.
-Tlačítko OK zkontroluje, že je zaškrtnutá aspoň jedna pochvala a jedno pokárání;
+Tlačítko OK zkontroluje, že je zaškrtnutá aspoň jedna pochvala a jedno povzbuzení;
 klávesy <span class="key">Enter</span> a <span class="key">Esc</span> zavřou okno bez kontroly.</p>
 <p>Program soubor Param1.INI nikdy nepřepisuje. Kdo chce jiné nastavení natrvalo
 a nemá práva správce, zkopíruje Param1.INI ze složky programu
@@ -134,11 +135,12 @@ chybách se kartička nezíská a body i chyby se počítají znovu od nuly.</li
 <p>Body a chyby se počítají jen ve skupinách A, B a C; hry ze skupiny D se nepočítají.</p>
 <p><span class="t3">Odměny</span></p>
 <ul>
-<li><b>Pochvaly</b> – seznam vyslovených pochval. Zaznějí jen zaškrtnuté; dvojklikem
-na řádek si pochvalu poslechnete.</li>
+<li><b>Pochvaly</b> – seznam vyslovených pochval, každá pod svými slovy. Zaznějí jen
+zaškrtnuté; dvojklikem na řádek si pochvalu poslechnete.</li>
 <li><b>Použít pochvalu</b> – po vyřešeném příkladu zazní pochvala a běží veselá animace.</li>
-<li><b>Pokárání</b> – seznam vlídných pokárání po chybné odpovědi; zaznějí jen zaškrtnutá.</li>
-<li><b>Použít Ding místo pokárání</b> – místo slov zazní jen krátký zvonek.</li>
+<li><b>Pokárání</b> – seznam vlídných povzbuzení po chybné odpovědi („Zkus to ještě jednou“);
+zaznějí jen zaškrtnutá.</li>
+<li><b>Použít Ding místo pokárání</b> – místo povzbuzení zazní jen krátký zvonek.</li>
 </ul>
 </body>
 </html>

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 #include <condition_variable>
@@ -52,7 +53,7 @@ bool collectFiles(const std::vector<std::unique_ptr<Family>> &families,
                 return false;
             }
             owner.insert(key, family.id());
-            entries.push_back({file.name, f, safe, std::move(file.make), file.fingerprint});
+            entries.push_back({file.name, f, safe, std::move(file.make), file.fingerprint, std::move(file.prepare)});
         }
     }
     *out = std::move(entries);
@@ -191,14 +192,21 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     const Fingerprints known = readFingerprints(root + QLatin1String(kFingerprintFile));
     Fingerprints made; // guarded by resultMutex
 
+    auto kept = [&](const PackEntry &entry) {
+        return !entry.fingerprint.isEmpty() && known.value(entry.name) == entry.fingerprint
+            && QFileInfo(root + diskPath(entry.name)).isFile();
+    };
+    for (const PackEntry &entry : entries)
+        if (entry.prepare && !kept(entry))
+            entry.prepare();
+
     auto work = [&] {
         for (int index = scheduler.take(); index >= 0; index = scheduler.take()) {
             const PackEntry &entry = entries[index];
             const QString path = root + diskPath(entry.name);
             QString error;
             int written = -1;
-            if (!entry.fingerprint.isEmpty() && known.value(entry.name) == entry.fingerprint
-                && QFileInfo(path).isFile()) {
+            if (kept(entry)) {
                 scheduler.done(entry.family);
                 written = 0;
             } else {
@@ -228,6 +236,15 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     work();
     for (std::thread &t : threads)
         t.join();
+    // A fingerprinted file of an earlier run that the pack no longer holds
+    // (a renamed praise sound) would still be listed by the settings
+    // screen, which lists the folder: remove it.
+    QSet<QString> current;
+    for (const PackEntry &entry : entries)
+        current.insert(entry.name);
+    for (auto it = known.cbegin(); it != known.cend(); ++it)
+        if (!current.contains(it.key()))
+            QFile::remove(root + diskPath(it.key()));
     QString error;
     if (writeIfChanged(root + QLatin1String(kFingerprintFile), fingerprintBytes(made), &error) < 0)
         result.errors << error;

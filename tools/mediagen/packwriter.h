@@ -14,6 +14,7 @@ struct PackEntry {
     bool familyThreadSafe = false;
     std::function<QByteArray()> make;
     QString fingerprint;       // see MediaFile::fingerprint
+    std::function<void()> prepare; // see MediaFile::prepare
 };
 
 // Every file of every family, in table order. Fails (false, error names
@@ -43,7 +44,9 @@ struct WriteResult {
 inline constexpr const char *kFingerprintFile = ".mediagen-fingerprints";
 
 // Makes every entry on `workers` threads and writes each file whose bytes
-// differ from what outDir holds; identical files are left untouched. Two
+// differ from what outDir holds; identical files are left untouched. A
+// fingerprinted file that an earlier run made and the entries no longer
+// name is removed. Two
 // files of one family run at the same time only when that family says its
 // make() functions are thread-safe.
 WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers = 2);

@@ -15,8 +15,10 @@ struct SpokenText {
 // of exercise 410 ("Zvuky\410\uv410_L-n.wav").
 std::vector<SpokenText> spokenPrompts();
 
-// Praise ("zvuky\spravne\") and reprimands ("zvuky\spatne\"); plain ASCII
-// file names, because the settings lists show the name without ".wav".
+// Praise ("zvuky\spravne\") and the gentle phrases after a wrong answer
+// ("zvuky\spatne\"). Each file is named by its phrase without the closing
+// punctuation ("Ty jsi ale šikula.wav"), because the settings lists show the
+// name without ".wav"; the names hold no character an INI key cannot.
 std::vector<SpokenText> praisePhrases();
 std::vector<SpokenText> reprimandPhrases();
 

@@ -27,6 +27,8 @@ QString settingsIni();
 // The intro screen's background (800 × 600); its buttons are drawn on
 // pieces of it so that their rounded corners sit on the same picture.
 QImage introBackground();
+// The colour of the intro's exercise list, behind its rows.
+QColor introListColour();
 // The card screen's background (584 × 540).
 QImage cardBackground();
 // The picture of card set n (1..10) as a side × side square.

@@ -96,10 +96,18 @@ QImage emptyCard()
     QImage img = cardBackground().copy(25, 116, kCard, kCard);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(180, 160, 200), 3, Qt::DashLine));
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawRoundedRect(QRectF(4, 4, kCard - 8, kCard - 8), 14, 14);
-    fitText(p, QRect(4, 4, kCard - 8, kCard - 8), QStringLiteral("?"), QColor(205, 190, 225), 80, 30);
+    // A neutral place for a card: a shallow hollow in the background, with
+    // no mark that would say a card is missing (it is also the unused place
+    // of a set of four).
+    const QRectF place(5, 5, kCard - 10, kCard - 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 22));
+    p.drawRoundedRect(place, 14, 14);
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawRoundedRect(place.adjusted(2, 2, 0, 0), 13, 13);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(place, 14, 14);
     return img;
 }
 

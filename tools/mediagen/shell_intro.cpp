@@ -5,6 +5,7 @@
 #include "shell.h"
 #include "shell_catalog.h"
 
+#include <QFontMetrics>
 #include <QPainterPath>
 
 #include <cmath>
@@ -16,7 +17,7 @@ using namespace draw;
 namespace {
 
 const QString kFolder = QStringLiteral("obr\\uvod\\");
-const QColor kDeletePanel(172, 175, 190);
+const QRect kDeletePlace(476, 523, 27, 27);
 
 QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
@@ -74,8 +75,10 @@ QImage smallRound(const QRect &at, const QImage &bg, QColor base, bool pressed)
     QImage img = bg.copy(at);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal r = at.width() / 2.0 - 1.5;
-    const QPointF c(at.width() / 2.0, at.height() / 2.0);
+    // Within the part a smaller box shows, shadow included.
+    const QRect shown = shownAtOtherDensity(at.size());
+    const qreal r = shown.width() / 2.0 - 1.5;
+    const QPointF c(shown.width() / 2.0 - 0.5, shown.height() / 2.0 - 0.5);
     if (!pressed) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));
@@ -96,7 +99,7 @@ QImage minimiseButton()
     QImage img = smallRound(at, introBackground(), QColor(60, 130, 225), false);
     QPainter p(&img);
     p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7, 14.5), QPointF(16, 14.5));
+    p.drawLine(QPointF(6.5, 14), QPointF(15.5, 14));
     return img;
 }
 
@@ -107,21 +110,21 @@ QImage closeButton()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7.5, 7.5), QPointF(15.5, 15.5));
-    p.drawLine(QPointF(15.5, 7.5), QPointF(7.5, 15.5));
+    p.drawLine(QPointF(7, 7), QPointF(15, 15));
+    p.drawLine(QPointF(15, 7), QPointF(7, 15));
     return img;
 }
 
-// The delete-all-cards button on its grey panel: a small eraser; pressed
-// while the question is open.
+// The delete-all-cards button: a small eraser on a round red button that
+// sits on the card tray like the other small buttons (its panel is covered
+// by the picture); pressed while the question is open.
 QImage deleteButton(bool pressed)
 {
-    QImage bg = canvas(27, 27, kDeletePanel);
-    QImage img = smallRound(QRect(0, 0, 27, 27), bg, QColor(235, 95, 70), pressed);
+    QImage img = smallRound(kDeletePlace, introBackground(), QColor(235, 95, 70), pressed);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal d = pressed ? 0.8 : 0;
-    p.translate(13.5 + d, 13.5 + d);
+    p.translate(12.5 + d, 12.5 + d);
     p.rotate(-35);
     p.setPen(QPen(QColor(90, 30, 20), 1));
     p.setBrush(Qt::white);
@@ -224,7 +227,13 @@ QImage listRow(const ExerciseInfo &e, bool pointed)
     p.setBrush(pointed ? QColor(255, 255, 255, 70) : groupColour(group).lighter(160));
     p.drawRoundedRect(QRectF(2.5, 1.5, 20, 15), 4, 4);
     fitText(p, numberBox, number, pointed ? Qt::white : groupColour(group).darker(150), 12, 9);
-    fitText(p, QRect(27, 0, 175, 18), e.title, text, 13, 9, Qt::AlignLeft | Qt::AlignVCenter);
+    // A long caption gets a smaller size of the same cut rather than the
+    // narrow cut, so every row reads alike.
+    const QRect titleBox(27, 0, 175, 18);
+    int px = 13;
+    while (px > 10 && QFontMetrics(boldFont(px)).horizontalAdvance(e.title) > titleBox.width())
+        --px;
+    fitText(p, titleBox, e.title, text, px, 9, Qt::AlignLeft | Qt::AlignVCenter);
     return img;
 }
 
@@ -236,7 +245,8 @@ QImage groupText(const GroupInfo &g)
     const QColor c = groupColour(g.group);
     p.setPen(QPen(c, 3));
     p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(QRectF(2, 2, kText.width() - 4, kText.height() - 4), 16, 16);
+    const QRect shown = shownAtOtherDensity(kText.size());
+    p.drawRoundedRect(QRectF(2, 2, shown.width() - 4, shown.height() - 4), 16, 16);
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     p.drawRoundedRect(QRectF(14, 12, 44, 44), 10, 10);
@@ -284,6 +294,8 @@ void add(std::vector<MediaFile> &out, const QString &name, std::function<QImage(
 
 } // namespace
 
+QColor introListColour() { return QColor(240, 245, 252); }
+
 QImage introBackground()
 {
     QImage img = canvas(800, 600, QColor(193, 195, 207));
@@ -303,9 +315,10 @@ QImage introBackground()
     for (const QRectF &r : {QRectF(560, 22, 60, 26), QRectF(585, 12, 44, 30), QRectF(610, 26, 48, 22)})
         p.drawEllipse(r);
     title(p);
-    // The list of exercises lies on a white card with a heading.
+    // The list of exercises lies on a white card with a heading; the row
+    // panels (also where a group has fewer rows) have the card's colour.
     p.setPen(QPen(QColor(255, 255, 255), 2));
-    p.setBrush(QColor(255, 255, 255, 150));
+    p.setBrush(introListColour());
     p.drawRoundedRect(kListFrame, 16, 16);
     fitText(p, QRect(kListFrame.left() + 8, kListFrame.top() + 8, kListFrame.width() - 16, 30),
             QString::fromUtf8("Vyber si úkol:"), QColor(40, 50, 120), 18, 11);

@@ -19,15 +19,15 @@ public:
     std::vector<MediaFile> files() const override
     {
         std::vector<MediaFile> out;
-        auto addSpoken = [&out](const std::vector<SpokenText> &texts) {
-            for (const SpokenText &t : texts) {
-                const QString text = t.text;
-                out.push_back(spokenFile(t.name, text));
-            }
+        auto addSpoken = [&out](const std::vector<SpokenText> &texts, Voice voice) {
+            for (const SpokenText &t : texts)
+                out.push_back(spokenFile(t.name, t.text, voice));
         };
-        addSpoken(spokenPrompts());
-        addSpoken(praisePhrases());
-        addSpoken(reprimandPhrases());
+        // The calm adult voice explains and encourages; praise comes in a
+        // child's voice, like a friend cheering.
+        addSpoken(spokenPrompts(), Voice::Teacher);
+        addSpoken(praisePhrases(), Voice::Child);
+        addSpoken(reprimandPhrases(), Voice::Teacher);
         for (const QString &stem : effectNames())
             out.push_back({u"zvuky\\"_s + stem + u".wav"_s, [stem] { return effectWav(stem); }});
         return out;

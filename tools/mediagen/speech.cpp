@@ -6,64 +6,22 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstdlib>
 #include <mutex>
 
 namespace mediagen {
 
 namespace {
-
-// The speech library keeps one engine per process with global state and no
-// locking of its own, so this wrapper mirrors that: one record per process,
-// and every use of the library, from any family or thread, holds its lock.
-struct Engine {
-    std::mutex lock;
-    int rate = 0;   // Hz once initialised; 0 before the first use, -1 on failure
-};
-
-Engine &engine()
-{
-    static Engine e;
-    return e;
-}
-
-int synthCallback(short *wav, int count, espeak_EVENT *events)
-{
-    if (wav && count > 0 && events && events->user_data) {
-        auto *out = static_cast<std::vector<int16_t> *>(events->user_data);
-        out->insert(out->end(), wav, wav + count);
-    }
-    return 0;
-}
-
-// Caller holds engine().lock.
-bool ensureEngine()
-{
-    int &rate = engine().rate;
-    if (rate == 0) {
-        const int hz = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
-                                         espeakINITIALIZE_DONT_EXIT);
-        if (hz <= 0) {
-            rate = -1;
-            return false;
-        }
-        espeak_SetSynthCallback(synthCallback);
-        if (espeak_SetVoiceByName("cs+f2") != EE_OK && espeak_SetVoiceByName("cs") != EE_OK) {
-            rate = -1;
-            return false;
-        }
-        // Slow and a little higher than the default: a friendly voice a small
-        // child can follow.
-        espeak_SetParameter(espeakRATE, 140, 0);
-        espeak_SetParameter(espeakPITCH, 58, 0);
-        espeak_SetParameter(espeakRANGE, 60, 0);
-        espeak_SetParameter(espeakWORDGAP, 1, 0);
-        rate = hz;
-    }
-    return rate > 0;
-}
 
 // Trims silence to a margin of about 60 ms at both ends and scales the peak
 // to about -2 dBFS, so every recording plays at the same loudness.
@@ -90,34 +48,334 @@ void tidy(std::vector<int16_t> &s, int rate)
     s.swap(cut);
 }
 
-} // namespace
+// ---- espeak-ng, the fallback -------------------------------------------
 
-SpeechAudio speakCzech(const QString &text)
+// The speech library keeps one engine per process with global state and no
+// locking of its own, so this wrapper mirrors that: one record per process,
+// and every use of the library, from any family or thread, holds its lock.
+struct Espeak {
+    std::mutex lock;
+    int rate = 0;   // Hz once initialised; 0 before the first use, -1 on failure
+};
+
+Espeak &espeak()
+{
+    static Espeak e;
+    return e;
+}
+
+int synthCallback(short *wav, int count, espeak_EVENT *events)
+{
+    if (wav && count > 0 && events && events->user_data) {
+        auto *out = static_cast<std::vector<int16_t> *>(events->user_data);
+        out->insert(out->end(), wav, wav + count);
+    }
+    return 0;
+}
+
+// Caller holds espeak().lock.
+bool ensureEspeak()
+{
+    int &rate = espeak().rate;
+    if (rate == 0) {
+        const int hz = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                         espeakINITIALIZE_DONT_EXIT);
+        if (hz <= 0) {
+            rate = -1;
+            return false;
+        }
+        espeak_SetSynthCallback(synthCallback);
+        if (espeak_SetVoiceByName("cs+f2") != EE_OK && espeak_SetVoiceByName("cs") != EE_OK) {
+            rate = -1;
+            return false;
+        }
+        // Slow and a little higher than the default: a friendly voice a small
+        // child can follow.
+        espeak_SetParameter(espeakRATE, 140, 0);
+        espeak_SetParameter(espeakPITCH, 58, 0);
+        espeak_SetParameter(espeakRANGE, 60, 0);
+        espeak_SetParameter(espeakWORDGAP, 1, 0);
+        rate = hz;
+    }
+    return rate > 0;
+}
+
+SpeechAudio speakEspeak(const QString &text)
 {
     SpeechAudio audio;
     const QByteArray utf8 = text.toUtf8();
-    std::lock_guard<std::mutex> guard(engine().lock);
-    if (!ensureEngine())
+    std::lock_guard<std::mutex> guard(espeak().lock);
+    if (!ensureEspeak())
         return audio;
     std::vector<int16_t> samples;
     const espeak_ERROR err = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER,
                                           0, espeakCHARS_UTF8, nullptr, &samples);
     if (err != EE_OK || espeak_Synchronize() != EE_OK)
         return audio;
-    tidy(samples, engine().rate);
+    tidy(samples, espeak().rate);
     if (samples.empty())
         return audio;
     audio.samples = std::move(samples);
-    audio.sampleRate = engine().rate;
+    audio.sampleRate = espeak().rate;
     return audio;
 }
 
-MediaFile spokenFile(const QString &name, const QString &text)
+// ---- Festival ----------------------------------------------------------
+
+// The Festival program and the Czech voices it has, found once per process.
+struct FestivalSetup {
+    QString program;         // empty: Festival is not used
+    QString voice[2];        // per Voice; empty when neither Czech voice exists
+};
+
+const FestivalSetup &festival()
 {
-    // Bump the version whenever the voice, rate, pitch or post-processing change.
-    static const QString kVoiceVersion = QStringLiteral("cs+f2/140/v1:");
-    return {name, [text] { return speakCzechWav(text); }, kVoiceVersion + text};
+    static const FestivalSetup setup = [] {
+        FestivalSetup s;
+        const QString wanted = qEnvironmentVariable("MEDIAGEN_FESTIVAL", QStringLiteral("festival"));
+        const QString program = wanted == QLatin1String("none") ? QString()
+            : wanted.contains(QLatin1Char('/'))                  ? wanted
+                                                                 : QStandardPaths::findExecutable(wanted);
+        if (program.isEmpty())
+            return s;
+        QProcess probe;
+        probe.start(program, {QStringLiteral("--pipe")});
+        probe.write("(print (voice.list))\n");
+        probe.closeWriteChannel();
+        if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
+            return s;
+        const QString voices = QString::fromLatin1(probe.readAllStandardOutput());
+        const bool dita = voices.contains(QLatin1String("czech_dita"));
+        const bool krb = voices.contains(QLatin1String("czech_krb"));
+        if (!dita && !krb)
+            return s;
+        s.program = program;
+        s.voice[int(Voice::Teacher)] = QLatin1String(dita ? "czech_dita" : "czech_krb");
+        s.voice[int(Voice::Child)] = QLatin1String(krb ? "czech_krb" : "czech_dita");
+        return s;
+    }();
+    return setup;
 }
+
+// The Czech front end of the voices reads ISO-8859-2. Characters outside
+// it are dropped (the texts are plain Czech sentences).
+QByteArray latin2(const QString &text)
+{
+    static const QHash<QChar, char> czech = [] {
+        const char16_t from[] = u"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
+        const unsigned char to[] = {0xE1, 0xE8, 0xEF, 0xE9, 0xEC, 0xED, 0xF2, 0xF3, 0xF8, 0xB9,
+                                    0xBB, 0xFA, 0xF9, 0xFD, 0xBE, 0xC1, 0xC8, 0xCF, 0xC9, 0xCC,
+                                    0xCD, 0xD2, 0xD3, 0xD8, 0xA9, 0xAB, 0xDA, 0xD9, 0xDD, 0xAE};
+        QHash<QChar, char> map;
+        for (int i = 0; i < 30; ++i)
+            map.insert(QChar(from[i]), char(to[i]));
+        return map;
+    }();
+    QByteArray out;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            out += char(c.unicode());
+        else if (czech.contains(c))
+            out += czech.value(c);
+        else if (c.isSpace())
+            out += ' ';
+    }
+    return out;
+}
+
+// The samples of a RIFF file of 16-bit mono PCM as Festival writes it.
+SpeechAudio readWavFile(const QString &path)
+{
+    SpeechAudio audio;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return audio;
+    const QByteArray b = f.readAll();
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return audio;
+    int rate = 0;
+    for (qsizetype at = 12; at + 8 <= b.size();) {
+        const QByteArray id = b.mid(at, 4);
+        const qsizetype len = qFromLittleEndian<quint32>(b.constData() + at + 4);
+        if (at + 8 + len > b.size())
+            break;
+        if (id == "fmt " && len >= 16) {
+            if (qFromLittleEndian<quint16>(b.constData() + at + 10) != 1
+                || qFromLittleEndian<quint16>(b.constData() + at + 22) != 16)
+                return audio;
+            rate = int(qFromLittleEndian<quint32>(b.constData() + at + 12));
+        } else if (id == "data" && rate > 0) {
+            audio.samples.resize(size_t(len / 2));
+            for (size_t i = 0; i < audio.samples.size(); ++i)
+                audio.samples[i] = qFromLittleEndian<qint16>(b.constData() + at + 8 + 2 * qsizetype(i));
+            audio.sampleRate = rate;
+            return audio;
+        }
+        at += 8 + len + (len & 1);
+    }
+    return audio;
+}
+
+// Speaks every text with one Festival run in the given voice. A text whose
+// synthesis failed has empty audio.
+std::vector<SpeechAudio> runFestival(const QString &voice, const QStringList &texts)
+{
+    std::vector<SpeechAudio> out(size_t(texts.size()));
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return out;
+    QByteArray script = "(voice_" + voice.toLatin1() + ")\n";
+    for (int i = 0; i < texts.size(); ++i) {
+        QByteArray text = latin2(texts[i]);
+        text.replace('\\', ' ').replace('"', ' ');
+        script += "(set! u (Utterance Text \"" + text + "\"))\n(utt.synth u)\n(utt.save.wave u \""
+            + dir.filePath(QString::number(i) + QLatin1String(".wav")).toLocal8Bit() + "\" 'riff)\n";
+    }
+    QProcess run;
+    run.start(festival().program, {QStringLiteral("--pipe")});
+    run.write(script);
+    run.closeWriteChannel();
+    run.waitForFinished(600000);
+    for (int i = 0; i < texts.size(); ++i) {
+        SpeechAudio a = readWavFile(dir.filePath(QString::number(i) + QLatin1String(".wav")));
+        tidy(a.samples, a.sampleRate);
+        if (a.samples.empty())
+            a.sampleRate = 0;
+        out[size_t(i)] = std::move(a);
+    }
+    return out;
+}
+
+// Sentences waiting for Festival, and what it spoke. A sentence asked for
+// before it was queued is queued then; each run takes a batch of queued
+// sentences of one voice, and a worker whose sentence is in another
+// worker's run speaks the next batch meanwhile, so both stay busy.
+class FestivalQueue {
+public:
+    void add(Voice voice, const QString &text)
+    {
+        std::lock_guard guard(m_lock);
+        const Key key = keyOf(voice, text);
+        if (m_wanted[key]++ == 0 && !m_done.contains(key))
+            m_queue[int(voice)].append(text);
+    }
+
+    SpeechAudio take(Voice voice, const QString &text)
+    {
+        std::unique_lock guard(m_lock);
+        const Key key = keyOf(voice, text);
+        if (!m_wanted.contains(key))
+            add(voice, text, guard);
+        for (;;) {
+            if (m_done.contains(key)) {
+                SpeechAudio audio = m_done.value(key);
+                if (--m_wanted[key] <= 0) {
+                    m_wanted.remove(key);
+                    m_done.remove(key);
+                }
+                return audio;
+            }
+            QStringList batch;
+            Voice batchVoice = voice;
+            if (m_running.contains(key)) {
+                // Another run speaks this text: meanwhile speak the next
+                // queued batch rather than wait idle.
+                for (Voice v : {Voice::Teacher, Voice::Child})
+                    if (batch.isEmpty() && !m_queue[int(v)].isEmpty()) {
+                        batchVoice = v;
+                        while (!m_queue[int(v)].isEmpty() && batch.size() < kBatch)
+                            batch.append(m_queue[int(v)].takeFirst());
+                    }
+                if (batch.isEmpty()) {
+                    m_changed.wait(guard);
+                    continue;
+                }
+            } else {
+                // Start a batch with this text and the oldest queued ones.
+                QStringList &queue = m_queue[int(voice)];
+                queue.removeOne(text);
+                batch.append(text);
+                while (!queue.isEmpty() && batch.size() < kBatch)
+                    batch.append(queue.takeFirst());
+            }
+            for (const QString &t : batch)
+                m_running.insert(keyOf(batchVoice, t));
+            guard.unlock();
+            std::vector<SpeechAudio> spoken = runFestival(festival().voice[int(batchVoice)], batch);
+            guard.lock();
+            for (int i = 0; i < batch.size(); ++i) {
+                m_running.remove(keyOf(batchVoice, batch[i]));
+                m_done.insert(keyOf(batchVoice, batch[i]), std::move(spoken[size_t(i)]));
+            }
+            m_changed.notify_all();
+        }
+    }
+
+private:
+    // Large enough that starting the program (about half a second) costs
+    // little, small enough that both workers get batches.
+    static constexpr int kBatch = 80;
+    using Key = QString;   // the voice's digit, then the text
+    static Key keyOf(Voice voice, const QString &text) { return QString::number(int(voice)) + text; }
+
+    void add(Voice voice, const QString &text, std::unique_lock<std::mutex> &)
+    {
+        m_wanted[keyOf(voice, text)] = 1;
+        m_queue[int(voice)].append(text);
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    QStringList m_queue[2];
+    QHash<Key, int> m_wanted;    // how many makers will take the text
+    QSet<Key> m_running;
+    QHash<Key, SpeechAudio> m_done;
+};
+
+FestivalQueue &festivalQueue()
+{
+    static FestivalQueue q;
+    return q;
+}
+
+} // namespace
+
+QString speakerOf(Voice voice)
+{
+    if (!festival().program.isEmpty())
+        return QLatin1String("festival ") + festival().voice[int(voice)];
+    return QStringLiteral("espeak-ng cs+f2");
+}
+
+SpeechAudio speakCzech(const QString &text, Voice voice)
+{
+    if (!festival().program.isEmpty()) {
+        SpeechAudio audio = festivalQueue().take(voice, text);
+        if (audio.sampleRate > 0)
+            return audio;
+    }
+    return speakEspeak(text);
+}
+
+SpeechAudio speakCzech(const QString &text) { return speakCzech(text, Voice::Teacher); }
+
+MediaFile spokenFile(const QString &name, const QString &text, Voice voice)
+{
+    // Bump a version whenever the voice, rate, pitch or post-processing change.
+    const QString speaker = speakerOf(voice);
+    const QString print = speaker.startsWith(QLatin1String("espeak")) ? QStringLiteral("cs+f2/140/v1:")
+                                                                      : speaker + QStringLiteral("/v1:");
+    MediaFile file{name, [text, voice] {
+                       const SpeechAudio audio = speakCzech(text, voice);
+                       return audio.sampleRate > 0 ? encodeWav(audio.samples, audio.sampleRate) : QByteArray();
+                   },
+                   print + text};
+    if (!festival().program.isEmpty())
+        file.prepare = [text, voice] { festivalQueue().add(voice, text); };
+    return file;
+}
+
+MediaFile spokenFile(const QString &name, const QString &text) { return spokenFile(name, text, Voice::Teacher); }
 
 QByteArray speakCzechWav(const QString &text)
 {
