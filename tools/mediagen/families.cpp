@@ -20,12 +20,6 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeEquationSpeechFamily());
     all.push_back(makeGapEquationPictureFamily());
     all.push_back(makeGapEquationSpeechFamily());
-    all.push_back(makeDominoFamily());
-    all.push_back(makeMoneyFamily());
-    all.push_back(makeGameSpeechFamily());
-    all.push_back(makeDominoFamily());
-    all.push_back(makeMoneyFamily());
-    all.push_back(makeGameSpeechFamily());
     all.push_back(makePuzzleFamily());
     all.push_back(makeMemoryFamily());
     all.push_back(makeHuntPictureFamily());
