@@ -10,6 +10,7 @@
 #include "engine/state.h"
 #include "media/pictureloader.h"
 #include "platform/filestore.h"
+#include <QFile>
 #include <QSet>
 #include <map>
 #include <QTest>
@@ -69,6 +70,19 @@ struct MediaHost : ProblemHost {
     void showTile(int) override {}
     void drawPatternRow(unsigned, bool, bool) override {}
     void playSound(const QString &name, bool) override { asked.insert(name); }
+    // Games that read their pictures' pixels and data files.
+    const FileStore *files = nullptr;
+    QImage pictureImage(const QString &name) override
+    {
+        asked.insert(name);
+        return loader.load(name).image;
+    }
+    QByteArray readDataFile(const QString &name) override
+    {
+        asked.insert(name);
+        QFile f(files ? files->resolve(name) : QString());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 };
 
 } // namespace
@@ -108,6 +122,7 @@ private slots:
                             settings.noZero = noZero;
                             Random random(seed);
                             MediaHost host(loader, p, random, task);
+                            host.files = &files;
                             SetUpExerciseLayout(p, {task, level, subtask, noZero, 9, 1});
                             const std::unique_ptr<Generator> gen = generatorFor(task)();
                             ProblemContext ctx{p, state, settings, random, host};

@@ -2,6 +2,9 @@
 #include "exercises/addortake.h"
 #include "exercises/chains.h"
 #include "exercises/choice.h"
+#include "games/colouring.h"
+#include "games/domino.h"
+#include "games/shop.h"
 #include "exercises/decomposition.h"
 #include "exercises/equationpictures.h"
 #include "exercises/examples.h"
@@ -63,7 +66,7 @@ constexpr Dispatch kDispatch[] = {
     // fifteen puzzle
     {410, makePuzzleGame}, {501, makePuzzleGame},
     // colouring
-    {411, nullptr}, {502, nullptr},
+    {411, makeColouringGame}, {502, makeColouringGame},
     // connect the numbers, wall
     {406, nullptr}, {402, nullptr},
     // builds of their own: fill in the picture, maze

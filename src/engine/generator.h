@@ -8,6 +8,7 @@
 // while its exercise is on, so state a family's answer rule needs after the
 // build can live in the generator.
 #include <QByteArray>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -27,6 +28,7 @@ struct GeneratorSettings {
     bool noZero = true;       // counting with zero is off
     int cardsPerSet = 9;      // 4 or 9
     int cardSet = 1;          // 1..10
+    bool oneKey = false;      // one-key colouring
 };
 
 // The boxes of the pattern row on Panel1, as bits of a mask:
@@ -41,8 +43,8 @@ struct PatternRow {
 
 // The boxes of the exercise screen a game places, paints and hears clicks
 // on, numbered n where the kind has several: Tile "PBox" n, Back "VBox" n;
-// Price is PB0, Total PB0celk, Picture PB1pom (n unused).
-enum class GameBox { Tile, Back, Price, Total, Picture };
+// Price is PB0, Total PB0celk, Picture PB1pom, Task PaintBox2 (n unused).
+enum class GameBox { Tile, Back, Price, Total, Picture, Task };
 
 // One picture of a box a game paints, drawn in order at `at` (pixels inside
 // the box; the box clips).
@@ -52,6 +54,8 @@ struct PictureDraw {
     // The colour of the picture's bottom-left pixel is left out (the small
     // counter pictures laid over a coloured panel).
     bool transparent = false;
+    // A picture the game made itself, drawn instead of `name` when not null.
+    QImage image;
 };
 
 // Virtual-key codes of the keys a game may take (the codes the screen's
@@ -120,14 +124,26 @@ public:
     // Runs Generator::tick every intervalMs milliseconds while the problem
     // is on; 0 stops it. A new problem always starts with it stopped.
     virtual void setGameTimer(int intervalMs) { (void)intervalMs; }
+    // The decoded picture of the media folder; null when it cannot be read.
+    virtual QImage pictureImage(const QString &name) { (void)name; return {}; }
+    // The bytes of a file of the working folder (a game's data file); empty
+    // when it cannot be read.
+    virtual QByteArray readDataFile(const QString &name) { (void)name; return {}; }
+    // Enables or disables Tile i (a disabled Tile hears no pointer) and
+    // redraws it.
+    virtual void setTileEnabled(int i, bool on) { (void)i, (void)on; }
+    // Hands a key to the screen's key handler as if released now (a click a
+    // game turns into a key), the game's takeKey first.
+    virtual void handKey(int key, InputFrom from) { (void)key, (void)from; }
+    // Stores the one-key colouring setting.
+    virtual void setOneKey(bool on) { (void)on; }
+    // Moves the mouse pointer onto `at` (pixels inside the box).
+    virtual void movePointer(GameBox box, int n, QPoint at) { (void)box, (void)n, (void)at; }
     // A blocking pause inside a game step: what the step drew is shown
     // first, then the screen waits ms milliseconds.
     virtual void pause(int ms) { (void)ms; }
     // The system alert beep (a game's plain "not this one").
     virtual void beep() {}
-    // The bytes of a data file of the working folder (a game's INI); empty
-    // when it is missing or unreadable.
-    virtual QByteArray readDataFile(const QString &name) { (void)name; return {}; }
     // DispPicture[k] := picture without touching display box k (the answer
     // box of some families shows a DispPicture).
     virtual void setDisplayPicture(int k, const QString &picture) { (void)k, (void)picture; }
@@ -233,6 +249,11 @@ public:
     }
     // One period of the game timer (ProblemHost::setGameTimer).
     virtual void tick(ProblemContext &ctx) { (void)ctx; }
+    // The pointer moved over a game box to `at` (pixels inside it).
+    virtual void pointerMoved(ProblemContext &ctx, GameBox box, int n, QPoint at)
+    {
+        (void)ctx, (void)box, (void)n, (void)at;
+    }
     // Exercises that are never judged (they present or explore what the
     // child chose) take the chosen tile here: the family does its step
     // through ctx.host and returns true, and nothing is judged or counted.

@@ -18,6 +18,9 @@ struct Platform {
     Clock &clock;
     PointerDevice &pointer;
     OpticalDrives &drives;
+    // The settings file to read instead of "Param1.INI" in the working
+    // folder (a user's own copy); empty for the working folder's.
+    QString settingsFile = {};
 };
 
 // Owns the real services for the program's working folder.
@@ -26,6 +29,7 @@ public:
     explicit SystemPlatform(const QString &workingFolder);
     ~SystemPlatform();
     Platform &platform() { return *m_platform; }
+    void setSettingsFile(const QString &path) { m_platform->settingsFile = path; }
 private:
     SystemClock m_clock;
     FileStore m_files;

@@ -209,9 +209,14 @@ public:
     void hideBox(GameBox box, int n) override;
     void selectTile(int n) override;
     void setGameTimer(int intervalMs) override;
+    QImage pictureImage(const QString &name) override;
+    QByteArray readDataFile(const QString &name) override;
+    void handKey(int key, InputFrom from) override;
+    void setOneKey(bool on) override;
+    void setTileEnabled(int i, bool on) override;
+    void movePointer(GameBox box, int n, QPoint at) override;
     void pause(int ms) override;
     void beep() override;
-    QByteArray readDataFile(const QString &name) override;
 
     // --- Games (gamehost.cpp) ---
 

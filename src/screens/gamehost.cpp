@@ -28,6 +28,7 @@ PaintBox *ExerciseScreen::gameBox(GameBox box, int n) const
     case GameBox::Price: return m_pb0;
     case GameBox::Total: return m_pb0celk;
     case GameBox::Picture: return m_pb1pom;
+    case GameBox::Task: return m_paintBox2;
     }
     return nullptr;
 }
@@ -44,13 +45,20 @@ void ExerciseScreen::connectGameBoxes()
         g->tick(ctx);
     });
     const std::pair<GameBox, PaintBox *> single[] = {
-        {GameBox::Price, m_pb0}, {GameBox::Total, m_pb0celk}, {GameBox::Picture, m_pb1pom}};
+        {GameBox::Price, m_pb0}, {GameBox::Total, m_pb0celk}, {GameBox::Picture, m_pb1pom}, {GameBox::Task, m_paintBox2}};
     for (const auto &[kind, box] : single) {
         const GameBox k = kind;
         box->setPainter([this, k](PaintBox &self, QPainter &p) { paintGameBox(k, 0, self, p, u'n'); });
         connect(box, &PaintBox::released, this, [this, k](PaintBox *self, Qt::MouseButton button, QPoint at) {
             if (button == Qt::LeftButton && self->rect().contains(at))
                 gameBoxClicked(k, 0, at);
+        });
+        connect(box, &PaintBox::pointerMoved, this, [this, k](PaintBox *, QPoint at, Qt::KeyboardModifiers) {
+            Generator *g = game();
+            if (!g || m_ctx.state.screenBusy == 1)
+                return;
+            ProblemContext ctx = gameContext();
+            g->pointerMoved(ctx, k, 0, at);
         });
     }
 }
@@ -69,7 +77,7 @@ bool ExerciseScreen::paintGameBox(GameBox kind, int n, PaintBox &box, QPainter &
     if (!g->paintBox(m_problem, kind, n, look, box.size(), *this, draws))
         return false;
     for (const PictureDraw &d : draws) {
-        const QImage &img = d.transparent ? transparentPicture(d.name) : picture(d.name);
+        const QImage &img = !d.image.isNull() ? d.image : d.transparent ? transparentPicture(d.name) : picture(d.name);
         if (!img.isNull())
             p.drawImage(d.at, img);
     }
@@ -163,6 +171,11 @@ void ExerciseScreen::setGameTimer(int intervalMs)
     m_gameTimer->start(intervalMs);
 }
 
+QImage ExerciseScreen::pictureImage(const QString &name)
+{
+    return picture(name);
+}
+
 void ExerciseScreen::pause(int ms)
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -177,10 +190,38 @@ void ExerciseScreen::beep()
 QByteArray ExerciseScreen::readDataFile(const QString &name)
 {
     const QString path = m_ctx.platform.files.resolve(name);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
         return {};
-    return file.readAll();
+    return f.readAll();
+}
+
+void ExerciseScreen::handKey(int key, InputFrom from)
+{
+    const InputSource source = from == InputFrom::Tile      ? InputSource::Tile
+                               : from == InputFrom::Picture ? InputSource::Picture
+                                                            : InputSource::Keyboard;
+    FormKeyUp(key, Qt::NoModifier, source);
+}
+
+void ExerciseScreen::setOneKey(bool on)
+{
+    m_ctx.settings.setOneKey(on);
+    m_genSettings.oneKey = on;
+}
+
+void ExerciseScreen::setTileEnabled(int i, bool on)
+{
+    if (PaintBox *b = tile(i)) {
+        b->setEnabled(on);
+        b->update();
+    }
+}
+
+void ExerciseScreen::movePointer(GameBox box, int n, QPoint at)
+{
+    if (PaintBox *b = gameBox(box, n))
+        m_ctx.platform.pointer.setPos(b->mapToGlobal(at));
 }
 
 } // namespace flumo

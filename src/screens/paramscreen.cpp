@@ -133,7 +133,9 @@ ParamScreen::ParamScreen(AppContext &ctx, std::function<bool()> locateMediaRoot,
         w->installEventFilter(this);
 
     m_ctx.settings.fillSoundLists(m_ctx.platform.files);
-    const QString path = m_ctx.platform.files.resolve(kSettingsFile);
+    const QString &own = m_ctx.platform.settingsFile;
+    const QString path = own.isEmpty() ? m_ctx.platform.files.resolve(kSettingsFile) : own;
+    trace("settings file", {{"path", path}});
     // A missing or unreadable file leaves every setting at its default.
     const IniFile ini = path.isEmpty() ? IniFile() : IniFile::load(path);
     m_loadSucceeded = m_ctx.settings.load(ini, locateMediaRoot);
@@ -349,7 +351,8 @@ void ParamScreen::storeOnClose()
     if (Settings::kSettingsFrozen)
         return;
     const FileStore &files = m_ctx.platform.files;
-    QString path = files.resolve(kSettingsFile);
+    QString path = m_ctx.platform.settingsFile.isEmpty() ? files.resolve(kSettingsFile)
+                                                         : m_ctx.platform.settingsFile;
     if (path.isEmpty())
         path = files.root() + QLatin1Char('/') + kSettingsFile;
     // Starting from the file as it stands keeps keys this program does not use.

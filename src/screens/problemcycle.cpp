@@ -487,7 +487,8 @@ void ExerciseScreen::ZamichUkl1Click()
         m_generator = m_generatorLookup(task)();
         m_generatorTask = task;
     }
-    m_genSettings = GeneratorSettings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet};
+    m_genSettings = GeneratorSettings{m_ctx.settings.noZero(), m_ctx.scores.cardsPerSet, m_ctx.scores.cardSet,
+                                      m_ctx.settings.oneKey()};
     ProblemContext ctx{m_problem, s, m_genSettings, m_random, *this};
     m_generator->build(ctx);
     // 21.

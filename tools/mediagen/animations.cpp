@@ -1,6 +1,7 @@
 #include "family.h"
 
 #include "gif.h"
+#include "mascot.h"
 
 #include <QFont>
 #include <QImage>
@@ -572,5 +573,11 @@ public:
 } // namespace
 
 std::unique_ptr<Family> makeAnimationFamily() { return std::make_unique<AnimationFamily>(); }
+
+void paintMascot(QPainter &p, QPointF centre, double scale)
+{
+    // The first prompt speaker, cheering with both arms up.
+    drawZero(p, centre, scale, kSpeakers[0], 0.6, false, 130, 130);
+}
 
 } // namespace mediagen

@@ -1,3 +1,4 @@
+#include "colouring_media.h"
 #include "family.h"
 #include "games.h"
 
@@ -12,13 +13,13 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeHelpFamily());
     all.push_back(makeChoicePictureFamily());
     all.push_back(makeChoiceSpeechFamily());
+    all.push_back(makeDominoFamily());
+    all.push_back(makeMoneyFamily());
+    all.push_back(makeGameSpeechFamily());
     all.push_back(makeEquationPictureFamily());
     all.push_back(makeEquationSpeechFamily());
     all.push_back(makeGapEquationPictureFamily());
     all.push_back(makeGapEquationSpeechFamily());
-    all.push_back(makeDominoFamily());
-    all.push_back(makeMoneyFamily());
-    all.push_back(makeGameSpeechFamily());
     all.push_back(makePuzzleFamily());
     all.push_back(makeMemoryFamily());
     all.push_back(makeHuntPictureFamily());
@@ -32,6 +33,7 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeShapePictureFamily());
     all.push_back(makeShapeSpeechFamily());
     all.push_back(makeRowPictureFamily());
+    all.push_back(makeColouringFamily());
     return all;
 }
 

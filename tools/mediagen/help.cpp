@@ -104,6 +104,10 @@ klávesami <span class="key">Alt+P</span>. Změny platí hned a vydrží do ukon
 programu; při dalším spuštění program začne s nastavením ze souboru Param1.INI.
 Tlačítko OK zkontroluje, že je zaškrtnutá aspoň jedna pochvala a jedno povzbuzení;
 klávesy <span class="key">Enter</span> a <span class="key">Esc</span> zavřou okno bez kontroly.</p>
+<p>Program soubor Param1.INI nikdy nepřepisuje. Kdo chce jiné nastavení natrvalo
+a nemá práva správce, zkopíruje Param1.INI ze složky programu
+(po instalaci <b>/usr/share/flumo</b>) do <b>~/.config/flumo/Param1.INI</b>
+a tam ho upraví; program pak čte tento soubor místo nainstalovaného.</p>
 <p><span class="t3">Obecné parametry</span></p>
 <ul>
 <li><b>Automatický posun kurzoru</b> – výběr sám přechází z obrázku na obrázek; dítě

@@ -1,7 +1,9 @@
 // mediagen: writes the program's media folder.
 //   mediagen --list      every file name, sorted, one a line
 //   mediagen --out DIR   (re)writes every file whose bytes differ
+//   mediagen --icons DIR writes the desktop icons (an icon theme tree)
 #include "family.h"
+#include "mascot.h"
 #include "packwriter.h"
 
 #include <QElapsedTimer>
@@ -12,7 +14,7 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: mediagen --list | --out DIR\n");
+    std::fprintf(stderr, "usage: mediagen --list | --out DIR | --icons DIR\n");
     return 2;
 }
 } // namespace
@@ -24,6 +26,15 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
+
+    if (args.size() == 2 && args[0] == QLatin1String("--icons")) {
+        QString error;
+        if (!mediagen::writeIcons(args[1], &error)) {
+            std::fprintf(stderr, "mediagen: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
 
     const bool list = args.size() == 1 && args[0] == QLatin1String("--list");
     const bool out = args.size() == 2 && args[0] == QLatin1String("--out");

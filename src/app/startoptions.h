@@ -1,0 +1,39 @@
+#pragma once
+// The program's command line and the places it looks for its media folder
+// and for a user's own settings file. Nothing here needs a display, so
+// "--help" and "--version" answer before any window system is touched.
+#include <QString>
+#include <QStringList>
+
+namespace flumo {
+
+struct StartOptions {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    QString mediaDir;   // from "--media DIR"; empty: found by findMediaFolder
+    QString error;      // for Action::Error, one line for stderr
+};
+
+// args: the arguments after the program name. Arguments with a single dash
+// belong to the window system ("-platform offscreen") and are passed over.
+StartOptions parseStartOptions(const QStringList &args);
+
+QString helpText();
+QString versionText();
+
+// True when folder holds a media folder: its marker "Obr\Okno.PT0", found
+// without regard to letter case.
+bool holdsMedia(const QString &folder);
+
+// The media folder to run in when none is named: the current folder when it
+// holds the media, else the install's data folder (<prefix>/share/flumo for
+// the program in <prefix>/bin), else "media" beside the program (the build
+// tree), else the program's own folder. When none holds the media the
+// current folder is used, where the media-root search asks for the disc.
+QString findMediaFolder(const QString &currentDir, const QString &programDir);
+
+// A user's own "flumo/Param1.INI" in the XDG configuration folder when it
+// exists, else empty (the media folder's "Param1.INI" is read).
+QString userSettingsFile();
+
+} // namespace flumo
