@@ -3,6 +3,7 @@
 #include "exercises/chains.h"
 #include "exercises/choice.h"
 #include "games/colouring.h"
+#include "games/connect.h"
 #include "games/domino.h"
 #include "games/shop.h"
 #include "exercises/decomposition.h"
@@ -19,6 +20,7 @@
 #include "games/memory.h"
 #include "games/puzzle.h"
 #include "games/shop.h"
+#include "games/wall.h"
 #include <iterator>
 
 namespace flumo {
@@ -68,7 +70,7 @@ constexpr Dispatch kDispatch[] = {
     // colouring
     {411, makeColouringGame}, {502, makeColouringGame},
     // connect the numbers, wall
-    {406, nullptr}, {402, nullptr},
+    {406, makeConnectGame}, {402, makeWallGame},
     // builds of their own: fill in the picture, maze
     {401, nullptr}, {412, nullptr},
 };

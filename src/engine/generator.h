@@ -43,8 +43,10 @@ struct PatternRow {
 
 // The boxes of the exercise screen a game places, paints and hears clicks
 // on, numbered n where the kind has several: Tile "PBox" n, Back "VBox" n;
-// Price is PB0, Total PB0celk, Picture PB1pom, Task PaintBox2 (n unused).
-enum class GameBox { Tile, Back, Price, Total, Picture, Task };
+// Price is PB0, Total PB0celk, Picture PB1pom, Task PaintBox2 (n unused);
+// Screen is the screen's own face over its background picture (n unused;
+// painted only, never placed or clicked).
+enum class GameBox { Tile, Back, Price, Total, Picture, Task, Screen };
 
 // One picture of a box a game paints, drawn in order at `at` (pixels inside
 // the box; the box clips).
@@ -156,6 +158,10 @@ public:
     // The number animation RxGIFAnim2 at the left of Panel1: loads the GIF,
     // shows it and starts it.
     virtual void showAnimation(const QString &file) { (void)file; }
+    // EnsureTiles for the current TileCount, for a game that sets its Tile
+    // count itself during the build (the layout skipped it): Tiles and back
+    // boxes up to TileCount exist afterwards.
+    virtual void ensureTiles() {}
 };
 
 // A picture a family draws over a Tile after the Tile's own picture, at an
@@ -247,6 +253,9 @@ public:
         (void)problem, (void)box, (void)n, (void)look, (void)size, (void)host, (void)out;
         return false;
     }
+    // SelectedTile has just moved away from Tile `from` (pointer, keys, the
+    // automatic movement or ProblemHost::selectTile).
+    virtual void cursorMoved(ProblemContext &ctx, int from) { (void)ctx, (void)from; }
     // One period of the game timer (ProblemHost::setGameTimer).
     virtual void tick(ProblemContext &ctx) { (void)ctx; }
     // The pointer moved over a game box to `at` (pixels inside it).

@@ -247,6 +247,7 @@ void ExerciseScreen::moveCursorLook(int old)
         box->setTag(s);
         drawTileLook(s, u'k');
     }
+    gameCursorMoved(old);
 }
 
 // ---------------------------------------------------------------- mouse

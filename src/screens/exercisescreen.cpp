@@ -427,10 +427,15 @@ void ExerciseScreen::paintEvent(QPaintEvent *)
     if (name.isEmpty())
         return;
     const QImage &img = plainPicture(name);
-    if (img.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(0, 0, img);
+    if (!img.isNull())
+        p.drawImage(0, 0, img);
+    // A game's drawing on the screen itself (lines between the numbers).
+    std::vector<PictureDraw> draws;
+    if (Generator *g = game(); g && g->paintBox(m_problem, GameBox::Screen, 0, u'n', size(), *this, draws))
+        for (const PictureDraw &d : draws)
+            if (!d.image.isNull())
+                p.drawImage(d.at, d.image);
 }
 
 void ExerciseScreen::showEvent(QShowEvent *event)

@@ -230,6 +230,7 @@ public:
     void hideTile(int i) override;
     void showAnimation(const QString &file) override;
     void playDirect(const QString &name, bool wait) override;
+    void ensureTiles() override;
 
     // The pattern row boxes' pictures now ("" for none): PBvz1Paint,
     // PBrov1Paint, PBvyb1Paint.
@@ -322,6 +323,8 @@ private:
     const QImage &transparentPicture(const QString &name);
     // The cursor step a game asks for (Generator::cursorStep), -1 for none.
     int gameCursorStep(int key, int from) const;
+    // Tells the game that SelectedTile moved away from Tile from.
+    void gameCursorMoved(int from);
     GeneratorSettings m_genSettings;
     QTimer *m_gameTimer = nullptr;
     QHash<QString, QImage> m_transparentPictures;

@@ -29,6 +29,7 @@ PaintBox *ExerciseScreen::gameBox(GameBox box, int n) const
     case GameBox::Total: return m_pb0celk;
     case GameBox::Picture: return m_pb1pom;
     case GameBox::Task: return m_paintBox2;
+    case GameBox::Screen: return nullptr;
     }
     return nullptr;
 }
@@ -118,6 +119,15 @@ int ExerciseScreen::gameCursorStep(int key, int from) const
     return g ? g->cursorStep(m_problem, key, from) : -1;
 }
 
+void ExerciseScreen::gameCursorMoved(int from)
+{
+    Generator *g = game();
+    if (!g || from == m_problem.selectedTile)
+        return;
+    ProblemContext ctx = gameContext();
+    g->cursorMoved(ctx, from);
+}
+
 bool ExerciseScreen::gameTimerActive() const
 {
     return m_gameTimer && m_gameTimer->isActive();
@@ -135,6 +145,10 @@ void ExerciseScreen::drawBox(GameBox box, int n)
 {
     if (!m_problem.problemReady)
         return;
+    if (box == GameBox::Screen) {
+        update();
+        return;
+    }
     // Raised: a game box may lie over another (404's price over the goods).
     if (PaintBox *b = gameBox(box, n)) {
         b->raise();
@@ -194,6 +208,12 @@ QByteArray ExerciseScreen::readDataFile(const QString &name)
     if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+void ExerciseScreen::ensureTiles()
+{
+    EngineState &s = m_ctx.state;
+    applyTilePlan(EnsureTiles(m_problem, s.currentTask, s.lastTask, s.lastTileCount));
 }
 
 void ExerciseScreen::handKey(int key, InputFrom from)

@@ -749,8 +749,10 @@ void ExerciseScreen::tilePointerMoved(int id)
         drawTileLook(id, u'k');
         if (s.currentTask == 402)
             m_problem.firstCard = m_problem.selectedTile;
+        const int from = m_problem.selectedTile;
         m_problem.selectedTile = id;
         trace("hover", {{"tile", QString::number(id)}});
+        gameCursorMoved(from);
     }
     m_lastCursorMove = m_ctx.platform.clock.tickCount();
 }

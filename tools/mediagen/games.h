@@ -45,4 +45,8 @@ std::unique_ptr<Family> makeMemoryFamily();
 // The picture hunt 409: findpicture.cpp.
 std::unique_ptr<Family> makeHuntPictureFamily();
 std::unique_ptr<Family> makeHuntSpeechFamily();
+// Connect the numbers 406: connect.cpp.
+std::unique_ptr<Family> makeConnectFamily();
+// Build the wall 402: wall.cpp.
+std::unique_ptr<Family> makeWallFamily();
 } // namespace mediagen
