@@ -34,6 +34,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeShapeSpeechFamily());
     all.push_back(makeRowPictureFamily());
     all.push_back(makeColouringFamily());
+    all.push_back(makeDotPictureFamily());
+    all.push_back(makeMazeFamily());
     return all;
 }
 

@@ -45,4 +45,8 @@ std::unique_ptr<Family> makeMemoryFamily();
 // The picture hunt 409: findpicture.cpp.
 std::unique_ptr<Family> makeHuntPictureFamily();
 std::unique_ptr<Family> makeHuntSpeechFamily();
+// Fill in the picture 401: dotpicture.cpp.
+std::unique_ptr<Family> makeDotPictureFamily();
+// The maths maze 412: maze.cpp.
+std::unique_ptr<Family> makeMazeFamily();
 } // namespace mediagen
