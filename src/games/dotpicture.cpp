@@ -127,7 +127,11 @@ void DotPictureGame::build(ProblemContext &ctx)
     const int level = std::clamp(ctx.state.currentLevel, 1, 3);
     const int count = dotPictureCount(level);
     m_file = dotPictureFile(level);
-    const IniFile ini = IniFile::fromBytes(host.readDataFile(m_file));
+    if (m_readFile != m_file) {
+        m_ini = IniFile::fromBytes(host.readDataFile(m_file));
+        m_readFile = m_file;
+    }
+    const IniFile &ini = m_ini;
     const int drawn = ctx.random.range(1, count);
     m_pattern.clear();
     for (int k = 0; k < count; ++k) {

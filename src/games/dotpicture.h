@@ -17,11 +17,10 @@
 // any dot is passed over for the next one of the file; when the file has
 // none at all (missing or broken), a built-in picture keeps the game going.
 #include "engine/generator.h"
+#include "platform/inifile.h"
 #include <vector>
 
 namespace flumo {
-
-class IniFile;
 
 // Dot values of a cell.
 constexpr int kDotNone = 0;
@@ -70,6 +69,9 @@ private:
     QRect m_frame;
     std::vector<int> m_pattern;
     QString m_file;
+    // The picture file as last read: it does not change while the program runs.
+    QString m_readFile;
+    IniFile m_ini;
 };
 
 std::unique_ptr<Generator> makeDotPictureGame();

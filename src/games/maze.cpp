@@ -5,6 +5,7 @@
 #include "media/numbertext.h"
 #include "platform/inifile.h"
 #include "platform/trace.h"
+#include <QPainter>
 #include <algorithm>
 #include <deque>
 
@@ -188,18 +189,23 @@ void MazeGame::build(ProblemContext &ctx)
     p.selectedTile = 1;
     p.targetTile = 1;
     // 2. A maze that cannot be played is passed over.
-    const IniFile ini = IniFile::fromBytes(host.readDataFile(mazeFileName()));
-    const int drawn = ctx.random.range(1, kMazeCount);
-    m_maze = 0;
-    for (int k = 0; k < kMazeCount && m_maze == 0; ++k) {
-        const int m = (drawn - 1 + k) % kMazeCount + 1;
-        MazeGrid g = readMaze(ini, m);
-        if (mazeSolvable(g)) {
-            m_grid = g;
-            m_maze = m;
-        }
+    if (!m_fileRead) {
+        const IniFile ini = IniFile::fromBytes(host.readDataFile(mazeFileName()));
+        for (int m = 1; m <= kMazeCount; ++m)
+            if (MazeGrid g = readMaze(ini, m); mazeSolvable(g))
+                m_playable.emplace_back(m, g);
+        m_fileRead = true;
     }
-    if (m_maze == 0) {
+    const int drawn = ctx.random.range(1, kMazeCount);
+    // The drawn maze, or the next playable one after it (from the first again).
+    m_maze = 0;
+    auto chosen = std::find_if(m_playable.begin(), m_playable.end(), [drawn](const auto &e) { return e.first >= drawn; });
+    if (chosen == m_playable.end())
+        chosen = m_playable.begin();
+    if (chosen != m_playable.end()) {
+        m_maze = chosen->first;
+        m_grid = chosen->second;
+    } else {
         trace("maze-missing", {{"file", mazeFileName()}});
         m_grid = builtInMaze();
     }
@@ -216,6 +222,11 @@ void MazeGame::build(ProblemContext &ctx)
     m_reached = false;
 
     // 4.
+    m_canvas = QImage(kMazeColumns * kCell, kMazeRows * kCell, QImage::Format_RGB32);
+    m_canvas.fill(Qt::white);
+    for (int r = 1; r <= kMazeRows; ++r)
+        for (int c = 1; c <= kMazeColumns; ++c)
+            drawCell(host, r, c);
     host.placeBox(GameBox::Price, 0,
                   QRect(p.gridLeft, p.gridTop, kMazeColumns * p.cellWidth, kMazeRows * p.cellHeight));
     host.drawBox(GameBox::Price, 0);
@@ -232,7 +243,16 @@ void MazeGame::build(ProblemContext &ctx)
         rows << rowText(m_grid, r);
     trace("maze", {{"maze", QString::number(m_maze)}, {"set", QString::number(m_set)},
                    {"row", QString::number(m_row)}, {"column", QString::number(m_column)},
-                   {"cells", rows.join(u'/')}});
+                   {"cells", rows.join(u',')}});
+}
+
+void MazeGame::drawCell(ProblemHost &host, int row, int column)
+{
+    const QImage img = host.pictureImage(cellPicture(m_grid.at(row, column)));
+    if (img.isNull())
+        return;
+    QPainter painter(&m_canvas);
+    painter.drawImage((column - 1) * kCell, (row - 1) * kCell, img);
 }
 
 bool MazeGame::takeKey(ProblemContext &ctx, int &key, InputFrom from, int tile)
@@ -263,6 +283,7 @@ bool MazeGame::takeKey(ProblemContext &ctx, int &key, InputFrom from, int tile)
     if (moved) {
         m_grid.at(m_row, m_column) -= kMazeWalker;
         m_grid.at(row, column) += kMazeWalker;
+        drawCell(ctx.host, m_row, m_column);
         m_row = row;
         m_column = column;
     }
@@ -314,6 +335,7 @@ bool MazeGame::judgeStep(ProblemContext &ctx, int selected)
         return false;
     // The number is eaten: the walker stands on an open path.
     m_grid.at(m_row, m_column) = kMazeWalker;
+    drawCell(ctx.host, m_row, m_column);
     m_given = k;
     trace("maze-collect", {{"number", QString::number(k)}});
     if (k == kMazeNumbers) {
@@ -331,10 +353,9 @@ bool MazeGame::paintBox(const Problem &problem, GameBox box, int n, QChar look, 
 {
     (void)problem, (void)n, (void)look, (void)size, (void)host;
     if (box == GameBox::Price) {
-        out.reserve(kMazeRows * kMazeColumns + 1);
-        for (int r = 1; r <= kMazeRows; ++r)
-            for (int c = 1; c <= kMazeColumns; ++c)
-                out.push_back(at(cellPicture(m_grid.at(r, c)), QPoint((c - 1) * kCell, (r - 1) * kCell)));
+        PictureDraw maze;
+        maze.image = m_canvas;
+        out.push_back(maze);
         if (m_walkerShown)
             out.push_back(at(walkerPicture(m_blink == 1 ? 2 : 1), QPoint((m_column - 1) * kCell, (m_row - 1) * kCell)));
         return true;

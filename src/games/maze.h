@@ -17,8 +17,10 @@
 // missing, or not reachable in order) is passed over for the next one of
 // the file; when none is left, a built-in open maze keeps the game going.
 #include "engine/generator.h"
+#include <QImage>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace flumo {
 
@@ -93,6 +95,8 @@ public:
 
 private:
     QString folder() const;
+    // Draws cell (row, column) into the maze picture as it is now.
+    void drawCell(ProblemHost &host, int row, int column);
 
     MazeGrid m_grid;
     int m_maze = 0;
@@ -105,6 +109,11 @@ private:
     bool m_walkerShown = true;
     bool m_reached = false;   // the last step stood the walker on the next number
     QSize m_collected;        // a collected number's picture
+    // The mazes of the file that can be played, read once: the file does
+    // not change while the program runs.
+    bool m_fileRead = false;
+    std::vector<std::pair<int, MazeGrid>> m_playable;
+    QImage m_canvas;          // the maze without the walker
 };
 
 std::unique_ptr<Generator> makeMazeGame();
