@@ -115,15 +115,14 @@ void DotPictureGame::build(ProblemContext &ctx)
     m_grid = QPoint(p.gridLeft, p.gridTop);
     const int cells = m_side * m_side;
 
-    // 1.
     p.selectedTile = 1;
     p.answersGiven = 0;
     p.answersNeeded = 0;
-    // 2. The sample of what the subtask asks.
+    // The sample of what the subtask asks.
     host.placeBox(GameBox::Picture, 0, QRect(40, 70, 94, 92));
     host.drawBox(GameBox::Picture, 0);
 
-    // 4. The picture; one without dots is passed over.
+    // The picture; one without dots is passed over.
     const int level = std::clamp(ctx.state.currentLevel, 1, 3);
     const int count = dotPictureCount(level);
     m_file = dotPictureFile(level);
@@ -155,18 +154,18 @@ void DotPictureGame::build(ProblemContext &ctx)
     }
     p.answersNeeded = static_cast<int>(std::count(m_pattern.begin(), m_pattern.end(), 1));
 
-    // 6. The dots to mark.
+    // The dots to mark.
     const std::vector<int> targets = dotTargets(m_pattern, m_side, m_subtask);
     for (int i = 1; i <= cells; ++i)
         p.tileValue[static_cast<std::size_t>(i)] = targets[static_cast<std::size_t>(i - 1)];
     updateTarget(p);
 
-    // 7. The frame lies behind the cells: drawn first, the cells are raised over it.
+    // The frame lies behind the cells: drawn first, the cells are raised over it.
     const QRect last = answerCell(cells);
     m_frame = QRect(QPoint(m_grid.x() - 12, m_grid.y() - 12), QPoint(last.right() + 14, last.bottom() + 14));
     host.placeBox(GameBox::Price, 0, m_frame);
     host.drawBox(GameBox::Price, 0);
-    // 3. and 5.
+    // The pattern on the back boxes, the answer grid on the Tiles.
     for (int i = 1; i <= cells; ++i) {
         host.placeBox(GameBox::Back, i, patternCell(i));
         host.drawBox(GameBox::Back, i);

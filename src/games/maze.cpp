@@ -185,10 +185,9 @@ void MazeGame::build(ProblemContext &ctx)
 {
     Problem &p = ctx.problem;
     ProblemHost &host = ctx.host;
-    // 1.
     p.selectedTile = 1;
     p.targetTile = 1;
-    // 2. A maze that cannot be played is passed over.
+    // A maze that cannot be played is passed over.
     if (!m_fileRead) {
         const IniFile ini = IniFile::fromBytes(host.readDataFile(mazeFileName()));
         for (int m = 1; m <= kMazeCount; ++m)
@@ -212,7 +211,7 @@ void MazeGame::build(ProblemContext &ctx)
     m_row = m_grid.startRow;
     m_column = m_grid.startColumn;
     m_grid.at(m_row, m_column) += kMazeWalker;
-    // 3.
+    // The walker starts facing right, in one of the four picture sets.
     m_heading = u'p';
     m_set = ctx.random.range(1, 4);
     p.setProblemValue(m_set);
@@ -221,7 +220,6 @@ void MazeGame::build(ProblemContext &ctx)
     m_walkerShown = true;
     m_reached = false;
 
-    // 4.
     m_canvas = QImage(kMazeColumns * kCell, kMazeRows * kCell, QImage::Format_RGB32);
     m_canvas.fill(Qt::white);
     for (int r = 1; r <= kMazeRows; ++r)
@@ -261,11 +259,11 @@ bool MazeGame::takeKey(ProblemContext &ctx, int &key, InputFrom from, int tile)
     Problem &p = ctx.problem;
     if (!m_walkerShown)
         return true;
-    // 1. Space walks on in the heading.
+    // Space walks on in the heading.
     if (key == GameKey::Space)
         key = m_heading == u'l' ? GameKey::Left : m_heading == u'n' ? GameKey::Up
             : m_heading == u'd' ? GameKey::Down : GameKey::Right;
-    // 2. and 3.
+    // An arrow turns the walker its way and steps when it may; Enter turns it clockwise.
     int row = m_row, column = m_column;
     switch (key) {
     case GameKey::Enter:
@@ -279,7 +277,6 @@ bool MazeGame::takeKey(ProblemContext &ctx, int &key, InputFrom from, int tile)
     }
     const bool inside = row >= 1 && row <= kMazeRows && column >= 1 && column <= kMazeColumns;
     const bool moved = key != GameKey::Enter && inside && mazeCanEnter(m_grid.at(row, column), p.answersGiven);
-    // 4.
     if (moved) {
         m_grid.at(m_row, m_column) -= kMazeWalker;
         m_grid.at(row, column) += kMazeWalker;
