@@ -4,6 +4,8 @@
 #include "exercises/choice.h"
 #include "games/colouring.h"
 #include "games/connect.h"
+#include "games/dotpicture.h"
+#include "games/maze.h"
 #include "games/domino.h"
 #include "games/shop.h"
 #include "exercises/decomposition.h"
@@ -72,7 +74,7 @@ constexpr Dispatch kDispatch[] = {
     // connect the numbers, wall
     {406, makeConnectGame}, {402, makeWallGame},
     // builds of their own: fill in the picture, maze
-    {401, nullptr}, {412, nullptr},
+    {401, makeDotPictureGame}, {412, makeMazeGame},
 };
 
 static_assert(std::size(kDispatch) == 45, "one row per TaskId");

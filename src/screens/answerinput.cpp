@@ -167,7 +167,12 @@ void ExerciseScreen::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, InputSo
         return;
 
     if (task == kMaze) {
-        // The maze walks by the keys its game takes; the tile cursor never moves.
+        // The maze walks by the keys its game takes; the tile cursor never
+        // moves. An Enter the game hands on is its step onto the next number.
+        if (key == KeyEnter && game()) {
+            EvaluateAnswer();
+            return;
+        }
         trace("input-unhandled", {{"task", QString::number(task)}, {"code", QString::number(key)}});
         return;
     }

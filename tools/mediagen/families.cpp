@@ -36,6 +36,8 @@ std::vector<std::unique_ptr<Family>> allFamilies()
     all.push_back(makeColouringFamily());
     all.push_back(makeConnectFamily());
     all.push_back(makeWallFamily());
+    all.push_back(makeDotPictureFamily());
+    all.push_back(makeMazeFamily());
     return all;
 }
 

@@ -49,4 +49,8 @@ std::unique_ptr<Family> makeHuntSpeechFamily();
 std::unique_ptr<Family> makeConnectFamily();
 // Build the wall 402: wall.cpp.
 std::unique_ptr<Family> makeWallFamily();
+// Fill in the picture 401: dotpicture.cpp.
+std::unique_ptr<Family> makeDotPictureFamily();
+// The maths maze 412: maze.cpp.
+std::unique_ptr<Family> makeMazeFamily();
 } // namespace mediagen
