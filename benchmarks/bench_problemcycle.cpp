@@ -2,7 +2,9 @@
 // playable exercise (the same exercise again, so no prompt is spoken) and the
 // move of the highlight from one Tile to another. Sounds go to a recording
 // device and waits to a fake clock, so the figures are the program's own
-// work. Usage: bench_problemcycle [media folder] (default: the build's media).
+// work. Usage: bench_problemcycle [media folder] [TaskId...] (default: the
+// build's media, every playable exercise); naming exercises narrows the run,
+// e.g. for a profiler.
 #include "engine/catalog.h"
 #include "engine/settings.h"
 #include "engine/state.h"
@@ -12,6 +14,7 @@
 #include "screens/paintbox.h"
 #include <QApplication>
 #include <QDir>
+#include <QSet>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -81,11 +84,15 @@ int main(int argc, char *argv[])
     screen.show();
     QCoreApplication::processEvents();
 
+    QSet<int> only;
+    for (int i = 2; i < argc; ++i)
+        only.insert(QString::fromLocal8Bit(argv[i]).toInt());
+
     std::printf("media: %s\n", qPrintable(media));
     std::printf("%-6s %-28s %12s %12s %12s\n", "task", "step", "first ms", "mean ms", "worst ms");
     for (const CatalogEntry &entry : catalog()) {
         const int task = entry.taskId;
-        if (!screen.canBuild(task))
+        if (!screen.canBuild(task) || (!only.isEmpty() && !only.contains(task)))
             continue;
         state.currentTask = task;
         state.currentLevel = maxLevelOf(task);
