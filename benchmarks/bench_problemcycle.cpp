@@ -4,7 +4,7 @@
 // device and waits to a fake clock, so the figures are the program's own
 // work. Usage: bench_problemcycle [media folder] [TaskId...] (default: the
 // build's media, every playable exercise); naming exercises narrows the run,
-// e.g. for a profiler.
+// e.g. for a profiler; BENCH_RUNS sets the builds per exercise (100).
 #include "engine/catalog.h"
 #include "engine/settings.h"
 #include "engine/state.h"
@@ -84,6 +84,7 @@ int main(int argc, char *argv[])
     screen.show();
     QCoreApplication::processEvents();
 
+    const int runs = qEnvironmentVariableIsSet("BENCH_RUNS") ? std::max(1, qEnvironmentVariableIntValue("BENCH_RUNS")) : 100;
     QSet<int> only;
     for (int i = 2; i < argc; ++i)
         only.insert(QString::fromLocal8Bit(argv[i]).toInt());
@@ -101,7 +102,7 @@ int main(int argc, char *argv[])
         screen.ZamichUkl1Click();   // prompt, panels, full repaint
         const double firstMs = cpuMs() - first;
         QCoreApplication::processEvents();
-        const Figures build = timeIt(100, [&](int) {
+        const Figures build = timeIt(runs, [&](int) {
             screen.ZamichUkl1Click();
             QCoreApplication::processEvents();   // the Tiles' paints count too
         });
