@@ -1,6 +1,8 @@
 // The INI file: Windows-1250 text, case-blind names, first-wins duplicates,
 // number and flag reading, the writer's order and file errors.
+#include "platform/inicache.h"
 #include "platform/inifile.h"
+#include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,6 +102,31 @@ private slots:
         error.clear();
         QVERIFY(!IniFile().save(dir.filePath("no/such/folder/x.ini"), &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void cacheFollowsTheFileOnDisk()
+    {
+        // A cached parse must never outlive the file it came from: a file
+        // rewritten, removed or never there reads as it is on disk now.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Urov1.INI");
+        const auto write = [&](const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+        };
+        IniCache cache;
+        write("[Ukol101]\nPocet=1\n");
+        const auto first = cache.load(path);
+        QCOMPARE(first->readInt("Ukol101", "Pocet", 0), 1);
+        QCOMPARE(cache.load(path), first);   // unchanged: the same parse
+        QTest::qWait(20);
+        write("[Ukol101]\nPocet=22\n");
+        QCOMPARE(cache.load(path)->readInt("Ukol101", "Pocet", 0), 22);
+        QCOMPARE(first->readInt("Ukol101", "Pocet", 0), 1);   // a value once handed out stays
+        QFile::remove(path);
+        QVERIFY(!cache.load(path)->hasSection("Ukol101"));
+        QVERIFY(cache.load(QString())->sections().isEmpty());
     }
 };
 

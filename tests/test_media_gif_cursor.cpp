@@ -98,6 +98,36 @@ private slots:
         QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::black));
     }
 
+    void aFileLoadedAgainStartsOverAndFollowsItsChanges()
+    {
+        // The view keeps the movies it read: one shown again must start at
+        // its first frame, keep its own size, and a file rewritten on disk
+        // must be read anew rather than shown from memory.
+        tp.write("c.gif", makeGif(4, 4, {0, 1, 0, 1}, false));
+        tp.write("d.gif", makeGif(7, 3, {1}, false));
+        GifView view;
+        view.setLoop(false);
+        QVERIFY(view.load(tp.dir() + "/c.gif"));
+        view.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!view.isRunning(), 3000);
+        QMovie *first = view.movie();
+        QVERIFY(view.load(tp.dir() + "/d.gif"));
+        QCOMPARE(view.size(), QSize(7, 3));
+        QVERIFY(view.load(tp.dir() + "/c.gif"));
+        QCOMPARE(view.movie(), first);
+        QCOMPARE(view.size(), QSize(4, 4));
+        QCOMPARE(view.movie()->currentFrameNumber(), 0);
+        QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(view.frameCount(), 4);
+
+        QTest::qWait(20); // a modification time of its own
+        tp.write("c.gif", makeGif(5, 6, {1, 0}, false));
+        QVERIFY(view.load(tp.dir() + "/c.gif"));
+        QCOMPARE(view.size(), QSize(5, 6));
+        QCOMPARE(view.frameCount(), 2);
+        QCOMPARE(view.movie()->currentImage().pixelColor(0, 0), QColor(Qt::white));
+    }
+
     void loopingOutlivesAFileThatPlaysOnce()
     {
         tp.write("b.gif", makeGif(4, 4, {0, 1}, false));

@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(decodeJpeg(jpegOf(kMaxPictureSide, 2, Qt::red), &error).width(), kMaxPictureSide);
     }
 
+    void jpegPixelsMatchQtsOwnReader()
+    {
+        // Detail in every channel, odd sizes and chroma subsampling: the
+        // decoder writes straight into the image rows, so a wrong channel
+        // order, alpha byte or row stride shows up here as a pixel mismatch.
+        QImage src(37, 23, QImage::Format_RGB32);
+        for (int y = 0; y < src.height(); ++y)
+            for (int x = 0; x < src.width(); ++x)
+                src.setPixel(x, y, qRgb(x * 7 % 256, y * 11 % 256, (x * y) % 256));
+        QImage grey = src.convertToFormat(QImage::Format_Grayscale8);
+        for (const QByteArray &bytes : {encodeJpeg(src, 85), qtImage(src, "jpeg", true), qtImage(grey, "jpeg")}) {
+            QString error;
+            const QImage ours = decodeJpeg(bytes, &error);
+            QImage theirs = QImage::fromData(bytes, "jpeg").convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!theirs.isNull(), "Qt's JPEG reader is missing");
+            QCOMPARE(ours.format(), QImage::Format_RGB32);
+            QCOMPARE(ours, theirs);
+            for (int y = 0; y < ours.height(); ++y)
+                for (int x = 0; x < ours.width(); ++x)
+                    QCOMPARE(qAlpha(reinterpret_cast<const QRgb *>(ours.constScanLine(y))[x]), 255);
+        }
+    }
+
     void brokenJpegIsAnErrorNeverAPicture()
     {
         QByteArray huge = jpegOf(64, 48, Qt::darkGreen);

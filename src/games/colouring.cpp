@@ -39,8 +39,12 @@ std::vector<int> regionPixels(const QImage &img, QPoint at)
     const int w = img.width();
     const int h = img.height();
     std::vector<unsigned char> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    // Rows through one base pointer: a scan-line call per pixel visited was
+    // most of a colouring problem's build.
+    const uchar *bits = img.constBits();
+    const qsizetype stride = img.bytesPerLine();
     const auto open = [&](int x, int y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        const auto *line = reinterpret_cast<const QRgb *>(bits + y * stride);
         return !seen[static_cast<std::size_t>(y * w + x)] && (line[x] | 0xff000000) != kColouringBlack;
     };
     // Scanline fill: each stack entry is a seed; its whole run is taken and
@@ -79,9 +83,13 @@ std::vector<int> regionPixels(const QImage &img, QPoint at)
 
 void fillPixels(QImage &img, const std::vector<int> &pixels, QRgb colour)
 {
+    if (pixels.empty())
+        return;
     const int w = img.width();
+    uchar *bits = img.bits();   // detaches once, not once per pixel
+    const qsizetype stride = img.bytesPerLine();
     for (int i : pixels)
-        reinterpret_cast<QRgb *>(img.scanLine(i / w))[i % w] = colour;
+        reinterpret_cast<QRgb *>(bits + (i / w) * stride)[i % w] = colour;
 }
 
 void hatchPixels(QImage &img, const std::vector<int> &pixels, bool cross)

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMovie>
+#include <algorithm>
 
 namespace flumo {
 
@@ -13,35 +14,82 @@ GifView::GifView(QWidget *parent)
     setScaledContents(false);
 }
 
+QMovie *GifView::reuse(const QString &path, const QDateTime &modified, qint64 size)
+{
+    const auto it = m_loaded.constFind(path);
+    if (it == m_loaded.constEnd())
+        return nullptr;
+    if (it->modified == modified && it->size == size)
+        return it->movie;
+    if (it->movie != m_movie)
+        it->movie->deleteLater();   // deferred, as in forgetAllBut
+    m_loaded.erase(it);
+    return nullptr;
+}
+
+void GifView::forgetAllBut(QMovie *keep)
+{
+    for (auto it = m_loaded.begin(); it != m_loaded.end();) {
+        if (it->movie == keep) {
+            ++it;
+            continue;
+        }
+        // Deferred: load() may run inside one of the old movie's signals.
+        it->movie->deleteLater();
+        it = m_loaded.erase(it);
+    }
+}
+
 bool GifView::load(const QString &path)
 {
-    if (!QFileInfo(path).isFile() || QImageReader::imageFormat(path) != "gif")
+    const QFileInfo info(path);
+    if (!info.isFile())
         return false;
-    auto *movie = new QMovie(path, "gif", this);
-    if (!movie->isValid() || !movie->jumpToFrame(0)) {
-        delete movie;
-        return false;
+    const QDateTime modified = info.lastModified();
+    QMovie *movie = reuse(path, modified, info.size());
+    if (movie) {
+        // Shown from its first frame, as a fresh load would be.
+        movie->stop();
+        if (!movie->jumpToFrame(0))
+            return false;
+    } else {
+        if (QImageReader::imageFormat(path) != "gif")
+            return false;
+        movie = new QMovie(path, "gif", this);
+        if (!movie->isValid() || !movie->jumpToFrame(0)) {
+            delete movie;
+            return false;
+        }
+        // The file's own loop count is ignored: the view's mode decides.
+        // Play-once halts on the last frame and keeps showing it. Only the
+        // movie shown acts on the view.
+        connect(movie, &QMovie::frameChanged, this, [this, movie](int frame) {
+            if (movie == m_movie && !m_loop && movie->state() == QMovie::Running && frame == movie->frameCount() - 1)
+                movie->stop();
+        });
+        connect(movie, &QMovie::finished, this, [this, movie] {
+            if (movie == m_movie && m_loop && movie->frameCount() > 1)
+                QMetaObject::invokeMethod(movie, &QMovie::start, Qt::QueuedConnection);
+        });
+        connect(movie, &QMovie::resized, this, [this, movie](const QSize &size) {
+            if (movie == m_movie)
+                resize(size);
+        });
+        if (m_loaded.size() >= kMaxLoaded)
+            forgetAllBut(m_movie);
+        m_loaded.insert(path, Loaded{movie, modified, info.size()});
     }
 
-    if (m_movie) {
+    if (m_movie && m_movie != movie) {
         m_movie->stop();
-        m_movie->disconnect(this);
-        // Deferred: load() may run inside one of the old movie's signals.
-        m_movie->deleteLater();
+        // The old movie of a file that changed on disk is kept by no entry.
+        const bool kept = std::any_of(m_loaded.cbegin(), m_loaded.cend(),
+                                      [this](const Loaded &l) { return l.movie == m_movie; });
+        if (!kept)
+            m_movie->deleteLater();
     }
     m_movie = movie;
     m_file = path;
-    // The file's own loop count is ignored: the view's mode decides. Play-once
-    // halts on the last frame and keeps showing it.
-    connect(m_movie, &QMovie::frameChanged, this, [this](int frame) {
-        if (!m_loop && m_movie->state() == QMovie::Running && frame == m_movie->frameCount() - 1)
-            m_movie->stop();
-    });
-    connect(m_movie, &QMovie::finished, this, [this] {
-        if (m_loop && m_movie->frameCount() > 1)
-            QMetaObject::invokeMethod(m_movie, &QMovie::start, Qt::QueuedConnection);
-    });
-    connect(m_movie, &QMovie::resized, this, [this](const QSize &size) { resize(size); });
     setMovie(m_movie);
     resize(m_movie->currentImage().size());
     return true;

@@ -1,6 +1,8 @@
 #pragma once
 // Animated-GIF view (QMovie on a label): loading a file replaces the
 // animation, the view's size follows the animation's frame size.
+#include <QDateTime>
+#include <QHash>
 #include <QLabel>
 #include <QString>
 
@@ -27,7 +29,22 @@ public:
     int frameCount() const;
     const QString &fileName() const { return m_file; }
 private:
-    QMovie *m_movie = nullptr; // owned by this view
+    // A movie read before, still unchanged on disk; nullptr otherwise.
+    QMovie *reuse(const QString &path, const QDateTime &modified, qint64 size);
+    void forgetAllBut(QMovie *keep);
+    static constexpr qsizetype kMaxLoaded = 64;
+
+    // Every movie this view read stays with it, by path: a view that takes
+    // turns among a few dozen files (the praise animation of each problem)
+    // parses each once, not on every load. A file changed on disk is read
+    // again.
+    struct Loaded {
+        QMovie *movie = nullptr;   // child of this view
+        QDateTime modified;
+        qint64 size = -1;
+    };
+    QHash<QString, Loaded> m_loaded;
+    QMovie *m_movie = nullptr; // the one shown, one of m_loaded
     QString m_file;
     bool m_loop = true;
 };

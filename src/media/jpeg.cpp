@@ -72,7 +72,6 @@ struct DecodeJob {
     unsigned long size;
     int width;
     int height;
-    int components;              // 1 (grey) or 3 (RGB) per output pixel
 };
 
 // Stage 1: header and start of decompression. Returns the output size in job.
@@ -92,11 +91,11 @@ HeaderResult decodeHeader(DecodeJob *job)
         return HeaderResult::TooLarge;
     switch (job->cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
-        job->cinfo.out_color_space = JCS_GRAYSCALE;
-        break;
     case JCS_RGB:
     case JCS_YCbCr:
-        job->cinfo.out_color_space = JCS_RGB;
+        // Straight into the QImage's RGB32 words (0xffRRGGBB in memory
+        // order), grey replicated: no row copy and no second conversion.
+        job->cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
         break;
     default:
         return HeaderResult::Unsupported;
@@ -104,30 +103,19 @@ HeaderResult decodeHeader(DecodeJob *job)
     jpeg_start_decompress(&job->cinfo);
     job->width = int(job->cinfo.output_width);
     job->height = int(job->cinfo.output_height);
-    job->components = job->cinfo.output_components;
     return HeaderResult::Ok;
 }
 
-// Stage 2: all scanlines into the caller's image memory (RGB32 rows),
-// through one caller-owned row buffer.
-bool decodeRows(DecodeJob *job, unsigned char *image, long bytesPerLine, unsigned char *row)
+// Stage 2: all scanlines straight into the caller's image rows; rows holds
+// one pointer per output line.
+bool decodeRows(DecodeJob *job, JSAMPROW *rows)
 {
     if (setjmp(job->err.jump))
         return false;
-    JSAMPROW rows[1] = { row };
     while (job->cinfo.output_scanline < job->cinfo.output_height) {
-        const int y = int(job->cinfo.output_scanline);
-        if (jpeg_read_scanlines(&job->cinfo, rows, 1) != 1)
+        const JDIMENSION at = job->cinfo.output_scanline;
+        if (jpeg_read_scanlines(&job->cinfo, rows + at, job->cinfo.output_height - at) == 0)
             return false;
-        auto *out = reinterpret_cast<quint32 *>(image + y * bytesPerLine);
-        if (job->components == 1) {
-            for (int x = 0; x < job->width; ++x)
-                out[x] = 0xff000000u | (quint32(row[x]) * 0x010101u);
-        } else {
-            const unsigned char *p = row;
-            for (int x = 0; x < job->width; ++x, p += 3)
-                out[x] = 0xff000000u | (quint32(p[0]) << 16) | (quint32(p[1]) << 8) | p[2];
-        }
     }
     jpeg_finish_decompress(&job->cinfo);
     return true;
@@ -226,8 +214,10 @@ QImage decodeJpeg(const QByteArray &data, QString *error)
         destroyDecoder(job.get());
         return failDecode(error, QStringLiteral("nedostatek paměti"), "allocation");
     }
-    std::vector<unsigned char> row(size_t(job->width) * size_t(job->components));
-    const bool ok = decodeRows(job.get(), image.bits(), image.bytesPerLine(), row.data());
+    std::vector<JSAMPROW> rows(size_t(job->height));
+    for (int y = 0; y < job->height; ++y)
+        rows[size_t(y)] = image.scanLine(y);
+    const bool ok = decodeRows(job.get(), rows.data());
     const bool truncated = job->err.truncated;
     const QByteArray detail(job->err.message[0] ? job->err.message : "premature end of JPEG file");
     destroyDecoder(job.get());

@@ -8,6 +8,7 @@
 #include "engine/problem.h"
 #include "engine/random.h"
 #include "media/soundplayer.h"
+#include "platform/inicache.h"
 #include "screens/context.h"
 #include "screens/controls.h"
 #include <QCursor>
@@ -392,6 +393,7 @@ private:
     QCursor m_pointer1;
     QCursor m_pointer2;
     QHash<QString, QImage> m_plainPictures;
+    IniCache m_captionFiles;            // Urov1.INI and PodUkl1.INI, read once per change
 
     // Children, owned by their Qt parents.
     Panel *m_panel1puv = nullptr;

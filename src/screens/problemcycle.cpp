@@ -288,11 +288,10 @@ void ExerciseScreen::readCaptionMenus()
 {
     EngineState &s = m_ctx.state;
     const auto load = [this](const char *file) {
-        const QString path = m_ctx.platform.files.resolve(QString::fromLatin1(file));
-        return path.isEmpty() ? IniFile() : IniFile::load(path);
+        return m_captionFiles.load(m_ctx.platform.files.resolve(QString::fromLatin1(file)));
     };
-    m_levelMenu = ReadLevelCaptions(load(kLevelCaptionFile), s.currentTask, s.currentLevel);
-    m_subtaskMenu = ReadSubtaskCaptions(load(kSubtaskCaptionFile), s.currentTask, s.currentSubtask);
+    m_levelMenu = ReadLevelCaptions(*load(kLevelCaptionFile), s.currentTask, s.currentLevel);
+    m_subtaskMenu = ReadSubtaskCaptions(*load(kSubtaskCaptionFile), s.currentTask, s.currentSubtask);
 }
 
 void ExerciseScreen::speakPrompt()
