@@ -78,7 +78,9 @@ void TestFileStore::lookupsUseTheIndexUntilRescan()
 {
     TestPlatform tp;
     tp.write(QStringLiteral("zvuky/klik1.wav"), "x");
-    // Written behind the store's back: unknown until rescan().
+    QVERIFY(tp.files.exists(QStringLiteral("zvuky\\klik1.wav")));   // the folder is read now
+    // Written behind the store's back into a folder already read: unknown
+    // until rescan().
     QFile extra(tp.dir() + QStringLiteral("/zvuky/Penize.wav"));
     QVERIFY(extra.open(QIODevice::WriteOnly));
     extra.close();

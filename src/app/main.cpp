@@ -27,6 +27,11 @@ int main(int argc, char *argv[])
         break;
     }
 
+    const QByteArray bus = flumo::unreachableBusAddress(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                                                        qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                                        qEnvironmentVariable("PATH"));
+    if (!bus.isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
     QApplication app(argc, argv);
     const QString media = opts.mediaDir.isEmpty()
         ? flumo::findMediaFolder(QDir::currentPath(), QCoreApplication::applicationDirPath())

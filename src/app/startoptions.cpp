@@ -117,4 +117,16 @@ QString userSettingsFile()
     return QFileInfo(path).isFile() ? path : QString();
 }
 
+QByteArray unreachableBusAddress(const QByteArray &sessionAddress, const QString &runtimeDir, const QString &path)
+{
+    if (!sessionAddress.isEmpty())
+        return {};
+    if (!runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus")))
+        return {};
+    const QStringList folders = path.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (!QStandardPaths::findExecutable(QStringLiteral("dbus-launch"), folders).isEmpty())
+        return {};
+    return QByteArrayLiteral("unix:path=/nonexistent/flumo-no-session-bus");
+}
+
 } // namespace flumo

@@ -2,6 +2,7 @@
 // The program's command line and the places it looks for its media folder
 // and for a user's own settings file. Nothing here needs a display, so
 // "--help" and "--version" answer before any window system is touched.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,5 +36,15 @@ QString findMediaFolder(const QString &currentDir, const QString &programDir);
 // A user's own "flumo/Param1.INI" in the XDG configuration folder when it
 // exists, else empty (the media folder's "Param1.INI" is read).
 QString userSettingsFile();
+
+// The D-Bus session address to set before the application starts, or empty
+// to keep the environment as it is. Qt's accessibility bridge asks for the
+// session bus when the first window shows; with no bus to be found libdbus
+// tries to start one by running "dbus-launch --autolaunch" from every folder
+// on the PATH (a fork and a dozen failing program starts on the way to the
+// first painted screen). When no bus can come of that - no address given, no
+// "$XDG_RUNTIME_DIR/bus" socket, no dbus-launch on the PATH - an address
+// that cannot be reached lets the lookup fail at once, as it would anyway.
+QByteArray unreachableBusAddress(const QByteArray &sessionAddress, const QString &runtimeDir, const QString &path);
 
 } // namespace flumo

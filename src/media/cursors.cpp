@@ -20,13 +20,8 @@ quint16 u16At(const QByteArray &b, int offset)
 
 } // namespace
 
-std::optional<QCursor> loadCursor(const QString &path)
+std::optional<CursorImage> decodeCursor(QByteArray bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-
     // Directory: reserved 0, type 2 (pointer), image count; then one 16-byte
     // entry per image whose bytes 4..7 are the hot spot x, y.
     if (bytes.size() < kDirectorySize + kEntrySize || u16At(bytes, 0) != 0 || u16At(bytes, 2) != 2
@@ -41,12 +36,24 @@ std::optional<QCursor> loadCursor(const QString &path)
     bytes[3] = 0;
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "ico");
+    // Straight to the icon reader: format detection would load and ask
+    // every image plugin installed first (a dozen libraries at start-up).
+    reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (image.isNull())
         return std::nullopt;
-    hotX = std::min(hotX, image.width() - 1);
-    hotY = std::min(hotY, image.height() - 1);
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    return CursorImage{image, QPoint(std::min(hotX, image.width() - 1), std::min(hotY, image.height() - 1))};
+}
+
+std::optional<QCursor> loadCursor(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const std::optional<CursorImage> cursor = decodeCursor(file.readAll());
+    if (!cursor)
+        return std::nullopt;
+    return QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y());
 }
 
 } // namespace flumo

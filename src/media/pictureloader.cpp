@@ -36,8 +36,9 @@ Picture failed(const QString &reason)
     return Picture{QImage(), reason};
 }
 
-// JPEG unless the bytes start with a bitmap's "BM".
-Picture decodePlain(const QByteArray &bytes)
+} // namespace
+
+Picture PictureLoader::decodePlain(const QByteArray &bytes)
 {
     if (bytes.startsWith("BM")) {
         QBuffer buffer;
@@ -56,6 +57,8 @@ Picture decodePlain(const QByteArray &bytes)
     return picture;
 }
 
+namespace {
+
 Picture withName(Picture picture, const QString &name)
 {
     if (!picture.ok())
@@ -68,7 +71,7 @@ Picture loadFile(const QString &path, const QString &name, bool container)
     QByteArray bytes;
     if (!readFile(path, &bytes))
         return withName(failed(QStringLiteral("soubor nelze číst")), name);
-    return withName(container ? PictureLoader::decodeContainer(bytes) : decodePlain(bytes), name);
+    return withName(container ? PictureLoader::decodeContainer(bytes) : PictureLoader::decodePlain(bytes), name);
 }
 
 } // namespace

@@ -36,6 +36,8 @@ public:
     // BMP by content (backgrounds, toolbar pictures, bitmaps).
     Picture loadPlain(const QString &name) const;
 
+    // A plain file's bytes: BMP when they start with "BM", else JPEG.
+    static Picture decodePlain(const QByteArray &bytes);
     // The JPEG inside container bytes: byte 236 is b, the data starts at b + 255.
     static Picture decodeContainer(const QByteArray &bytes);
 

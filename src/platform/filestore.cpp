@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSet>
 #include <algorithm>
 
 namespace flumo {
@@ -15,11 +14,6 @@ bool nameLess(const QString &a, const QString &b)
 {
     const int c = QString::compare(a, b, Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a < b;
-}
-
-QString joinKey(const QString &folderKey, const QString &name)
-{
-    return folderKey.isEmpty() ? name : folderKey + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -44,46 +38,51 @@ QString FileStore::key(const QString &relName)
 
 void FileStore::rescan()
 {
-    m_files.clear();
     m_folders.clear();
-    if (m_root.isEmpty() || !QFileInfo(m_root).isDir())
-        return;
+}
 
-    // Depth-first walk in name order. Several entries that differ only in
-    // letter case map to one key; the first in case-sensitive name order
-    // ("A" before "a") wins. Symbolic links are followed, but a folder whose
-    // canonical path was seen already is not entered again (no link loops).
-    QSet<QString> visited;
-    struct Pending { QString abs; QString key; };
-    std::vector<Pending> stack{{m_root, QString()}};
-    while (!stack.empty()) {
-        const Pending folder = stack.back();
-        stack.pop_back();
-        const QString canonical = QFileInfo(folder.abs).canonicalFilePath();
-        if (canonical.isEmpty() || visited.contains(canonical))
-            continue;
-        visited.insert(canonical);
-        if (!m_folders.contains(folder.key))
-            m_folders.insert(folder.key, folder.abs);
+const FileStore::Folder *FileStore::folder(const QString &folderKey) const
+{
+    if (const auto it = m_folders.find(folderKey); it != m_folders.end())
+        return it->second ? &*it->second : nullptr;
 
-        const QFileInfoList entries = QDir(folder.abs).entryInfoList(
-            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-            QDir::Name);
-        std::vector<Pending> subfolders;
-        for (const QFileInfo &info : entries) {
-            const QString k = joinKey(folder.key, key(info.fileName()));
-            if (info.isDir())
-                subfolders.push_back({info.absoluteFilePath(), k});
-            else if (!m_files.contains(k))
-                m_files.insert(k, info.absoluteFilePath());
-        }
-        // Reversed so that the stack visits subfolders in name order.
-        stack.insert(stack.end(), subfolders.rbegin(), subfolders.rend());
+    QStringList dirs;
+    if (folderKey.isEmpty()) {
+        if (!m_root.isEmpty() && QFileInfo(m_root).isDir())
+            dirs.append(m_root);
+    } else {
+        const qsizetype slash = folderKey.lastIndexOf(QLatin1Char('/'));
+        if (const Folder *parent = folder(slash < 0 ? QString() : folderKey.left(slash)))
+            dirs = parent->folders.value(folderKey.mid(slash + 1));
     }
+    if (dirs.isEmpty()) {
+        m_folders.emplace(folderKey, std::nullopt);
+        return nullptr;
+    }
+
+    // Several entries that differ only in letter case map to one key; the
+    // first in case-sensitive name order ("A" before "a") wins. Symbolic
+    // links are followed; only names asked for are read, so a link back to
+    // an enclosing folder cannot make anything endless.
+    Folder f;
+    f.abs = dirs;
+    for (const QString &dir : dirs) {
+        const QFileInfoList entries = QDir(dir).entryInfoList(
+            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QFileInfo &info : entries) {
+            const QString k = key(info.fileName());
+            if (info.isDir())
+                f.folders[k].append(info.absoluteFilePath());
+            else if (!f.files.contains(k))
+                f.files.insert(k, info.absoluteFilePath());
+        }
+    }
+    return &*m_folders.emplace(folderKey, std::move(f)).first->second;
 }
 
 QString FileStore::resolve(const QString &relName) const
 {
+    QString k;
     if (relName.startsWith(QLatin1Char('/'))) {
         const QFileInfo info(relName);
         if (info.isFile())
@@ -92,30 +91,31 @@ QString FileStore::resolve(const QString &relName) const
         // any other "/" name is taken as relative (leading separators do not
         // count, as in "\Obr\409\Vyroky.INI").
         if (!m_root.isEmpty() && relName.startsWith(m_root + QLatin1Char('/')))
-            return m_files.value(key(relName.mid(m_root.size() + 1)));
+            k = key(relName.mid(m_root.size() + 1));
     }
-    return m_files.value(key(relName));
+    if (k.isEmpty())
+        k = key(relName);
+    const qsizetype slash = k.lastIndexOf(QLatin1Char('/'));
+    const Folder *f = folder(slash < 0 ? QString() : k.left(slash));
+    return f ? f->files.value(k.mid(slash + 1)) : QString();
 }
 
 QString FileStore::resolveFolder(const QString &relFolder) const
 {
-    return m_folders.value(key(relFolder));
+    const Folder *f = folder(key(relFolder));
+    return f ? f->abs.first() : QString();
 }
 
 QStringList FileStore::list(const QString &relFolder, const QString &wildcard) const
 {
-    const QString folderKey = key(relFolder);
-    if (!m_folders.contains(folderKey))
+    const Folder *f = folder(key(relFolder));
+    if (!f)
         return {};
     const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(wildcard),
                                      QRegularExpression::CaseInsensitiveOption);
-    const QString prefix = folderKey.isEmpty() ? QString() : folderKey + QLatin1Char('/');
     QStringList names;
-    for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
-        const QString &k = it.key();
-        if (!k.startsWith(prefix) || k.indexOf(QLatin1Char('/'), prefix.size()) >= 0)
-            continue;
-        const QString name = QFileInfo(it.value()).fileName();
+    for (const QString &path : f->files) {
+        const QString name = QFileInfo(path).fileName();
         if (pattern.match(name).hasMatch())
             names.append(name);
     }

@@ -220,6 +220,10 @@ void IntroScreen::paintEvent(QPaintEvent *)
     const QImage &bg = picture(QStringLiteral("Obr\\uvod\\bgr.jpg"));
     if (!bg.isNull())
         p.drawImage(0, 0, bg);
+    if (!m_painted) {
+        m_painted = true;
+        trace("intro-painted");
+    }
 }
 
 // ---------------------------------------------------------------- hover marks

@@ -58,6 +58,11 @@ bool ExerciseScreen::canBuild(int task) const
     return m_generatorLookup && m_generatorLookup(task) != nullptr;
 }
 
+namespace {
+// Bytes of decoded pictures the exercise screen keeps across problems.
+constexpr qsizetype kPictureCacheBudget = 4 * 1024 * 1024;
+} // namespace
+
 QImage ExerciseScreen::picture(const QString &name)
 {
     auto it = m_pictures.constFind(name);
@@ -352,6 +357,19 @@ void ExerciseScreen::ZamichUkl1Click()
     }
     const bool changed = task != s.lastTask;
     const bool rebuild = changed || s.exerciseChosen;
+
+    // Decoded pictures of earlier problems are kept only up to a budget, so
+    // that memory does not grow with every problem; past it the cache starts
+    // afresh and this build decodes what it shows again. Callers hold copies,
+    // never references into the cache, so dropping entries is safe.
+    qsizetype cachedBytes = 0;
+    for (const QImage &img : std::as_const(m_pictures))
+        cachedBytes += img.sizeInBytes();
+    if (cachedBytes > kPictureCacheBudget) {
+        trace("picture-cache-cleared", {{"pictures", QString::number(m_pictures.size())},
+                                        {"bytes", QString::number(cachedBytes)}});
+        m_pictures.clear();
+    }
 
     // 1.
     m_problem.beginBuild();
