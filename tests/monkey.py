@@ -73,6 +73,7 @@ def parse_line(line):
         if v.startswith('"'):
             v = re.sub(r'\\(.)', r'\1', v[1:-1])
         fields[k] = v
+    fields['_flags'] = FIELD.sub('', line[m.start():] if m else '').split()
     return event, fields
 
 
@@ -120,6 +121,7 @@ class Trace:
         self.reward_cards = False
         self.ended = False
         self.intro_shown = False
+        self.screens = []          # shown screens, the front one last
         self._log = open(log_path, 'w', encoding='utf-8', errors='replace')
         self._thread = threading.Thread(target=self._read, args=(stream,), daemon=True)
         self._thread.start()
@@ -164,8 +166,14 @@ class Trace:
             self.reward_cards = f.get('mode') == 'reward'
         elif event == 'program-ended':
             self.ended = True
-        elif event == 'screen' and f.get('name') == 'FUvodObr1':
-            self.intro_shown = True
+        elif event == 'screen':
+            name = f.get('name')
+            if name in self.screens:
+                self.screens.remove(name)
+            if 'shown' in f.get('_flags', ()):
+                self.screens.append(name)
+            if name == 'FUvodObr1':
+                self.intro_shown = True
 
     def silence(self):
         with self.lock:
@@ -211,7 +219,8 @@ class Monkey:
         self.trace_counts = {}
         self.unplayable = set()
         self.findings = []
-        self.playable_start = None
+        self.reward_start = None
+        self.deadline = time.monotonic() + args.max_minutes * 60 if args.max_minutes else None
         self.tr = None
         self.xproc = None
 
@@ -249,7 +258,7 @@ class Monkey:
             text = f.read()
         reward = task in REWARD_GAMES
         values = {
-            b'Cislo ukolu': str(self.playable_start or 101 if reward else task),
+            b'Cislo ukolu': str(self.reward_start if reward else task),
             b'Uroven ukolu': str(1 if reward else rng.randint(1, 7)),
             b'Pouzit karticky': '1' if reward else str(rng.randint(0, 1)),
             b'Karticka za': '1' if reward else str(rng.randint(1, 3)),
@@ -318,7 +327,7 @@ class Monkey:
                    if f.lower() == 'param1.ini']
         if written:
             self.finding('written', st, ', '.join(written))
-        if not self.args.keep and not any(f['run'] == run for f in self.findings):
+        if not self.args.keep and not st.get('keep') and not any(f['run'] == run for f in self.findings):
             shutil.rmtree(base, ignore_errors=True)
         return st
 
@@ -356,19 +365,31 @@ class Monkey:
 
     def earn_reward_game(self, tr, game, st):
         """Solves problems from the trace until a card set is complete, then
-        picks the game on the card screen."""
-        deadline = time.monotonic() + 240
+        picks the game on the card screen. An exercise whose problems are not
+        solved by clicking the target is left for the next one (F4)."""
+        deadline = time.monotonic() + 150
+        tries, step = 0, 'F4'
         while time.monotonic() < deadline:
             reward, tiles, target = tr.snapshot('reward_cards', 'tiles', 'target')
             if reward:
                 time.sleep(1.0)
                 self.click_at(*CARD_GAME_BUTTONS[game])
                 return tr.wait_for(lambda t: t.task == game, 30)
+            solved = tr.counts.get('solved', 0)
             if 1 <= target <= len(tiles) and tiles[target - 1]:
                 x, y, w, h = tiles[target - 1]
                 self.click_at(MAIN_X + x + w // 2, MAIN_Y + y + h // 2, repeat=2)
-                st['events'] += 2
-            tr.wait_for(lambda t: t.reward_cards or t.target != target, 4)
+                st['events'] += 1
+            tr.wait_for(lambda t: t.reward_cards or t.counts.get('solved', 0) > solved, 4)
+            tries = 0 if tr.counts.get('solved', 0) > solved else tries + 1
+            if tries >= 6:
+                tries = 0
+                before = tr.task
+                self.key(step)
+                tr.wait_for(lambda t: t.task != before, 3)
+                if tr.task == before:        # the end of the group: turn back
+                    step = 'F3' if step == 'F4' else 'F4'
+        tr.note('# reward game %d not reached' % game)
         return False
 
     def drive(self, proc, tr, task, events, rng, st):
@@ -378,13 +399,12 @@ class Monkey:
                 print('monkey: exercise %d not playable here; skipped' % task, flush=True)
             elif task in REWARD_GAMES:
                 self.totals['reward_not_reached'] += 1
+                st['keep'] = True
                 print('monkey: reward game %d not reached in run %d' % (task, st['run']), flush=True)
             return
-        if task not in REWARD_GAMES and self.playable_start is None:
-            self.playable_start = task
         probe_at = self.args.hang_seconds / 4
         sent = 0
-        while sent < events:
+        while sent < events and not self.out_of_time():
             if proc.poll() is not None or tr.snapshot('ended')[0]:
                 self.totals['program_ended_itself'] += 1
                 return
@@ -406,6 +426,9 @@ class Monkey:
             sent += self.one_event(tr, rng)
             st['events'] = sent
             time.sleep(rng.uniform(0, self.args.pace * 2) / 1000.0)
+
+    def out_of_time(self):
+        return self.deadline is not None and time.monotonic() > self.deadline
 
     def focus_top(self, pid):
         """Gives the keyboard to the program's topmost window (there is no
@@ -512,19 +535,22 @@ class Monkey:
     def close(self, proc, tr, st):
         """Ends the program the way a child does (Escape to the intro, its
         close button); a program that will not end is stopped and counted."""
-        for _ in range(3):
+        for _ in range(4):
             # The program may still be working through queued input.
             tr.wait_for(lambda t: time.monotonic() - t.last_line > 1.5, 10)
             if proc.poll() is not None:
                 break
-            for _ in range(3):
-                self.key('Escape')
-                time.sleep(0.3)
             if tr.take_msgboxes():
                 self.key('Escape')
+            for _ in range(3):
+                if tr.snapshot('screens')[0][-1:] == ['FUvodObr1']:
+                    break
+                self.focus_top(proc.pid)
+                self.key('Escape')
+                tr.wait_for(lambda t: t.screens[-1:] == ['FUvodObr1'], 3)
             self.click_at(*INTRO_CLOSE)
             try:
-                proc.wait(timeout=15)
+                proc.wait(timeout=8)
             except subprocess.TimeoutExpired:
                 pass
         if proc.poll() is None:
@@ -545,13 +571,15 @@ class Monkey:
         if self.args.tasks:
             tasks = [int(t) for t in self.args.tasks.split(',')]
         ordinary = [t for t in tasks if t not in REWARD_GAMES]
+        # Cards are earned from the first exercise of the catalog on.
+        self.reward_start = min(ordinary) if ordinary else min(catalog_tasks(self.media))
         random.Random(self.args.seed).shuffle(ordinary)
         # The reward games come second and third, so that a short run has
         # them too; the first run finds a playable start exercise for them.
         order = ordinary[:1] + [t for t in tasks if t in REWARD_GAMES] + ordinary[1:]
         started = time.monotonic()
         run = 0
-        while self.totals['events'] < self.args.events:
+        while self.totals['events'] < self.args.events and not self.out_of_time():
             live = [t for t in order if t not in self.unplayable]
             if not live:
                 break
@@ -618,6 +646,7 @@ def run_jobs(args):
         cmd = [sys.executable, os.path.abspath(__file__), '--program', args.program, '--media', args.media,
                '--events', str(events), '--per-run', str(args.per_run), '--seed', str(args.seed * 1000 + i),
                '--pace', str(args.pace), '--hang-seconds', str(args.hang_seconds),
+               '--max-minutes', str(args.max_minutes),
                '--out', os.path.join(args.out, 'job%d' % i)]
         cmd += (['--tasks', args.tasks] if args.tasks else []) + (['--keep'] if args.keep else [])
         procs.append(subprocess.Popen(cmd))
@@ -647,6 +676,7 @@ def main():
     ap.add_argument('--tasks', help='comma-separated exercises instead of the catalog')
     ap.add_argument('--pace', type=float, default=30, help='mean pause between events, ms')
     ap.add_argument('--hang-seconds', type=float, default=30)
+    ap.add_argument('--max-minutes', type=float, default=0, help='stop sending events after this long')
     ap.add_argument('--out', default=None, help='folder for logs and sanitizer reports (emptied first)')
     ap.add_argument('--keep', action='store_true', help='keep every run folder')
     ap.add_argument('--use-display', action='store_true', help='drive $DISPLAY instead of a virtual one')
