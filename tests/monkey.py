@@ -61,6 +61,7 @@ KEYS = ([str(d) for d in range(10)] + ['KP_%d' % d for d in range(10)]
         + ['F%d' % n for n in range(1, 13)] + [chr(c) for c in range(ord('a'), ord('z') + 1)])
 
 TRACE_PREFIX = 'flumo.trace: '
+LEAK_SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'monkey-lsan.supp')
 FIELD = re.compile(r'(\w+)=("(?:[^"\\]|\\.)*"|\S*)')
 
 
@@ -289,7 +290,9 @@ class Monkey:
         san_before = set(os.listdir(self.san_dir))
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, '.config'),
                    SDL_AUDIODRIVER='dummy', QT_LOGGING_RULES='flumo.trace=true',
-                   ASAN_OPTIONS=self.sanitizer_options('ASAN_OPTIONS', 'detect_leaks=0', 'asan'),
+                   ASAN_OPTIONS=self.sanitizer_options('ASAN_OPTIONS', 'detect_leaks=1', 'asan'),
+                   LSAN_OPTIONS=':'.join(o for o in ('suppressions=' + LEAK_SUPPRESSIONS, 'print_suppressions=0',
+                                                     os.environ.get('LSAN_OPTIONS', '')) if o),
                    UBSAN_OPTIONS=self.sanitizer_options('UBSAN_OPTIONS', 'print_stacktrace=1', 'ubsan'))
         env.pop('QT_QPA_PLATFORM', None)
         proc = subprocess.Popen([self.args.program, '--media', work], env=env, cwd=work,
