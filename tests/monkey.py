@@ -52,6 +52,8 @@ TOOLBAR_BOXES = [(0, 23), (26, 23), (52, 23), (82, 18), (100, 178), (278, 18), (
                  (476, 18), (504, 18), (522, 134), (656, 18), (682, 23), (708, 23), (734, 23)]
 MENU_LABELS = [(100, 178), (324, 152), (522, 134)]
 REWARD_GAMES = (501, 502)
+# The intro screen's small buttons: delete the cards (asks first), settings, help.
+INTRO_BUTTONS = [(MAIN_X + 480, MAIN_Y + 536), (MAIN_X + 594, MAIN_Y + 544), (MAIN_X + 668, MAIN_Y + 542)]
 
 KEYS = ([str(d) for d in range(10)] + ['KP_%d' % d for d in range(10)]
         + ['Left', 'Right', 'Up', 'Down'] * 4 + ['Return'] * 4 + ['KP_Enter', 'space', 'space', 'BackSpace',
@@ -463,8 +465,8 @@ class Monkey:
     def one_event(self, tr, rng):
         tiles, target = tr.snapshot('tiles', 'target')
         kind = rng.choices(['key', 'click', 'move', 'tile', 'solve', 'toolbar', 'menu', 'settings',
-                            'drag', 'intro', 'cards'],
-                           [30, 20, 12, 12, 6, 7, 3, 3, 4, 2, 1])[0]
+                            'drag', 'intro', 'cards', 'intro-button'],
+                           [30, 20, 12, 12, 6, 7, 3, 3, 4, 2, 1, 1])[0]
         if kind == 'key':
             self.key(rng.choice(KEYS))
         elif kind in ('click', 'move'):
@@ -517,6 +519,12 @@ class Monkey:
             time.sleep(0.2)
             self.xdo(*sum([['key', rng.choice(['Left', 'Right', 'Up', 'Down'])] for _ in range(rng.randint(1, 6))], []))
             self.key('Return')
+        elif kind == 'intro-button':
+            self.key('Escape')
+            time.sleep(0.2)
+            self.click_at(*rng.choice(INTRO_BUTTONS))
+            time.sleep(0.3)
+            self.key(rng.choice(['Return', 'Escape']))
         elif kind == 'cards':
             self.key('alt+h')
             time.sleep(0.3)
