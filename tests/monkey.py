@@ -461,6 +461,7 @@ class Monkey:
             with open(os.path.join(st['log'], 'hang-stacks.txt'), 'w') as f:
                 f.write(stacks)
         self.finding('hang', st, 'no trace line for %.0f s (task %d); see %s' % (quiet, tr.task, st['log']))
+        st['hung'] = True
 
     def one_event(self, tr, rng):
         tiles, target = tr.snapshot('tiles', 'target')
@@ -546,7 +547,7 @@ class Monkey:
     def close(self, proc, tr, st):
         """Ends the program the way a child does (Escape to the intro, its
         close button); a program that will not end is stopped and counted."""
-        for _ in range(4):
+        for _ in range(0 if st.get('hung') else 4):
             # The program may still be working through queued input.
             tr.wait_for(lambda t: time.monotonic() - t.last_line > 1.5, 10)
             if proc.poll() is not None:
