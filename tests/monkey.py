@@ -63,6 +63,8 @@ KEYS = ([str(d) for d in range(10)] + ['KP_%d' % d for d in range(10)]
         + ['F%d' % n for n in range(1, 13)] + [chr(c) for c in range(ord('a'), ord('z') + 1)])
 
 TRACE_PREFIX = 'flumo.trace: '
+# Trace events worth a look though they fail nothing: kept in the summary.
+NOTABLE = ('picture-missing', 'jpeg-error', 'colouring-missing', 'answer-unhandled', 'input-unhandled')
 LEAK_SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'monkey-lsan.supp')
 FIELD = re.compile(r'(\w+)=("(?:[^"\\]|\\.)*"|\S*)')
 
@@ -125,6 +127,7 @@ class Trace:
         self.ended = False
         self.intro_shown = False
         self.screens = []          # shown screens, the front one last
+        self.notable = set()
         self._log = open(log_path, 'w', encoding='utf-8', errors='replace')
         self._thread = threading.Thread(target=self._read, args=(stream,), daemon=True)
         self._thread.start()
@@ -140,6 +143,8 @@ class Trace:
                 self.last_line = time.monotonic()
                 self.lines += 1
                 self.counts[event] = self.counts.get(event, 0) + 1
+                if event in NOTABLE:
+                    self.notable.add('%s task=%d %s' % (event, self.task, line[len(TRACE_PREFIX) + len(event) + 1:]))
                 self._note(event, f)
         with self.lock:
             self._log.close()
@@ -220,6 +225,7 @@ class Monkey:
                        'closed_by_signal': 0, 'program_ended_itself': 0, 'reward_not_reached': 0}
         self.events_by_task = {}
         self.trace_counts = {}
+        self.notable = set()
         self.unplayable = set()
         self.findings = []
         self.reward_start = None
@@ -315,6 +321,7 @@ class Monkey:
         st['trace_lines'] = tr.lines
         for k, v in tr.counts.items():
             self.trace_counts[k] = self.trace_counts.get(k, 0) + v
+        self.notable |= tr.notable
         self.totals['runs'] += 1
         self.totals['events'] += st['events']
         self.totals['msgboxes'] += st['msgboxes']
@@ -567,6 +574,7 @@ class Monkey:
                 pass
         if proc.poll() is None:
             self.totals['closed_by_signal'] += 1
+            st['keep'] = True
             proc.send_signal(signal.SIGTERM)
             try:
                 proc.wait(timeout=30)
@@ -610,11 +618,11 @@ class Monkey:
                        catalog=len(tasks), exercises_covered=len(covered), covered=covered,
                        not_playable=sorted(self.unplayable), findings=self.findings,
                        events_by_task={str(k): v for k, v in sorted(self.events_by_task.items())},
-                       trace_events=dict(sorted(self.trace_counts.items())))
+                       trace_events=dict(sorted(self.trace_counts.items())), notable=sorted(self.notable))
         with open(os.path.join(self.out, 'summary.json'), 'w') as f:
             json.dump(summary, f, indent=1)
         print('monkey: ' + json.dumps({k: v for k, v in summary.items()
-                                       if k not in ('events_by_task', 'findings', 'trace_events')}),
+                                       if k not in ('events_by_task', 'findings', 'trace_events', 'notable')}),
               flush=True)
         bad = self.findings or self.totals['events'] == 0
         return 1 if bad else 0
@@ -627,8 +635,9 @@ class RunEnded(Exception):
 def merge(out, parts, seconds):
     """One summary over the summaries of parallel jobs."""
     total = {}
-    covered, unplayable, findings, events = set(), set(), [], {}
+    covered, unplayable, findings, events, notable = set(), set(), [], {}, set()
     for part in parts:
+        notable |= set(part.get('notable', []))
         for k, v in part.get('trace_events', {}).items():
             events[k] = events.get(k, 0) + v
         for k, v in part.items():
@@ -641,10 +650,11 @@ def merge(out, parts, seconds):
     total.update(jobs=len(parts), seconds=round(seconds, 1),
                  events_per_second=round(total.get('events', 0) / seconds, 1) if seconds else 0,
                  exercises_covered=len(covered), covered=sorted(covered),
-                 not_playable=sorted(unplayable - covered), findings=findings, trace_events=events)
+                 not_playable=sorted(unplayable - covered), findings=findings, trace_events=events,
+                 notable=sorted(notable))
     with open(os.path.join(out, 'summary.json'), 'w') as f:
         json.dump(total, f, indent=1)
-    print('monkey: ' + json.dumps({k: v for k, v in total.items() if k not in ('findings', 'trace_events')}),
+    print('monkey: ' + json.dumps({k: v for k, v in total.items() if k not in ('findings', 'trace_events', 'notable')}),
           flush=True)
     return 1 if findings or not total.get('events') else 0
 
