@@ -559,8 +559,12 @@ class Monkey:
             tr.wait_for(lambda t: time.monotonic() - t.last_line > 1.5, 10)
             if proc.poll() is not None:
                 break
-            if tr.take_msgboxes():
-                self.key('Escape')
+            # Escape first: it closes what the trace does not list as a
+            # screen (the help page, a message box, a popup menu).
+            tr.take_msgboxes()
+            self.focus_top(proc.pid)
+            self.key('Escape')
+            time.sleep(0.5)
             for _ in range(3):
                 if tr.snapshot('screens')[0][-1:] == ['FUvodObr1']:
                     break
