@@ -135,14 +135,18 @@ private slots:
         QCOMPARE(b1->size(), QSize(80, 60));          // the current group stays "v"
 
         // Group 1 row 12, then a mouse click on group 2 (eight rows): the
-        // highlight moves to the last row, with the click sound.
+        // highlight moves to the last row, with the click sound, and row 12
+        // is not drawn with a picture group 2 does not have.
         QCOMPARE(f.intro->selectedRow(), 12);
+        test::TraceRecorder rec;
         hover(b2);
         QTest::mouseClick(b2, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(f.state.currentGroup, 2);
         QVERIFY(f.intro->selectedRow() == 8 && f.intro->rowBox(8)->tag() == 8);
         QCOMPARE(f.clicks("klik1.wav"), 1);
         QVERIFY(b1->size() == QSize(60, 40) && b2->size() == QSize(80, 60));
+        for (const QString &line : rec.lines("picture-missing"))
+            QVERIFY2(!line.contains("vyb02_12"), qPrintable(line));
 
         hover(f.intro->rowBox(3));
         QVERIFY(f.intro->selectedRow() == 3 && f.intro->rowBox(8)->tag() == 0);

@@ -262,7 +262,9 @@ void IntroScreen::setRowMark(int n)
     m_selectedRow = n;
     if (PaintBox *row = rowBox(n))
         row->setTag(n);
-    if (rowBox(old) && rowBox(old)->isVisible())
+    // A group with fewer rows is being shown: the old row lies beyond it,
+    // has no picture in the new group and is about to be hidden.
+    if (rowBox(old) && rowBox(old)->isVisible() && old <= rowsOfGroup(m_ctx.state.currentGroup))
         drawRow(old);
     if (rowBox(n) && rowBox(n)->isVisible())
         drawRow(n);
