@@ -9,7 +9,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libgif-dev libsdl2-dev libespeak-ng-dev espeak-ng-data
   festival festival-czech festvox-czech-dita festvox-czech-krb
   fonts-dejavu-core fonts-noto-color-emoji fonts-symbola
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils python3
   desktop-file-utils appstream dpkg-dev file
 )
 

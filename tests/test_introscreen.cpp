@@ -229,6 +229,18 @@ private slots:
         QCOMPARE(f.clicks("klik2.wav"), 3);
     }
 
+    // A launch is timed to this line: once, after the first frame.
+    void firstPaintIsTracedOnce()
+    {
+        Fixture f;
+        test::TraceRecorder rec;
+        f.showAt(101);
+        QTRY_COMPARE(rec.lines("screen-painted"), QStringList{"screen-painted name=FUvodObr1"});
+        f.intro->repaint();
+        QTest::qWait(20);
+        QCOMPARE(rec.lines("screen-painted").size(), 1);
+    }
+
     void onlyPlayableExercisesStart()
     {
         Fixture f;

@@ -1,5 +1,6 @@
 // The media generator's shell pictures, INI files and pointers, and the
 // writer that lays the folder out on disk.
+#include "draw.h"
 #include "family.h"
 #include "packwriter.h"
 #include "engine/catalog.h"
@@ -8,7 +9,9 @@
 #include "platform/filestore.h"
 #include "platform/inifile.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
@@ -143,11 +146,12 @@ public:
                                while (now > seen && !maxInFlight.compare_exchange_weak(seen, now)) {}
                                std::this_thread::sleep_for(std::chrono::milliseconds(3));
                                --inFlight;
+                               ++made;
                                return (m_id + ":" + n + ":" + content).toUtf8();
                            }});
         return out;
     }
-    mutable std::atomic<int> inFlight{0}, maxInFlight{0};
+    mutable std::atomic<int> inFlight{0}, maxInFlight{0}, made{0};
     QString content = QStringLiteral("1");
 
 private:
@@ -391,6 +395,57 @@ private slots:
         // New content from the family rewrites every file.
         fake->content = "2";
         QCOMPARE(writePack(entries, dir.path()).written, 4);
+    }
+
+    // Bitmaps read back pixel for pixel by the reader the program uses:
+    // a flat picture run-length encoded (runs longer than 255, odd width),
+    // a shaded one of more than 256 colours as 24-bit.
+    void bitmapsReadBackPixelForPixel()
+    {
+        QImage flat(465, 5, QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        for (int x = 0; x < 465; ++x) {
+            if (x % 7 == 0)
+                flat.setPixel(x, 1, qRgb(0, 0, 0));
+            if (x < 300)
+                flat.setPixel(x, 2, qRgb(250, 10, 3));
+        }
+        flat.setPixel(464, 4, qRgb(0, 0, 255));
+        QImage shaded(40, 30, QImage::Format_RGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                shaded.setPixel(x, y, qRgb(x * 6, y * 8, 100));
+        for (const QImage &img : {flat, shaded}) {
+            const QByteArray bytes = draw::bmp(img);
+            QBuffer buffer;
+            buffer.setData(bytes);
+            QImageReader reader(&buffer, "bmp");
+            const QImage back = reader.read().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(back.size(), img.size());
+            QVERIFY(back == img);
+        }
+        QVERIFY(draw::bmp(flat).size() < 465 * 5);   // less than a byte a pixel
+    }
+
+    // With the generator's build as the fingerprint, an unchanged build
+    // makes nothing; a file of another size on disk is made again; another
+    // build makes everything and writes only what differs.
+    void unchangedBuildMakesNothing()
+    {
+        auto family = std::make_unique<FakeFamily>("fake", QStringList{"obr\\a.Jpg", "obr\\b.Jpg", "obr\\c.Jpg"}, true);
+        FakeFamily *fake = family.get();
+        const Pack pack = collect(std::move(family));
+        QTemporaryDir dir;
+        QCOMPARE(writePack(pack.entries, dir.path(), 2, "build:1").written, 3);
+        QCOMPARE(writePack(pack.entries, dir.path(), 2, "build:1").written, 0);
+        QCOMPARE(fake->made.load(), 3);
+        QFile spoilt(dir.path() + "/obr/b.Jpg");
+        QVERIFY(spoilt.open(QIODevice::WriteOnly) && spoilt.write("x") == 1);
+        spoilt.close();
+        QCOMPARE(writePack(pack.entries, dir.path(), 2, "build:1").writtenNames, QStringList{"obr\\b.Jpg"});
+        QCOMPARE(fake->made.load(), 4);
+        QCOMPARE(writePack(pack.entries, dir.path(), 2, "build:2").written, 0);
+        QCOMPARE(fake->made.load(), 7);
     }
 
     void writerRejectsNamesMadeTwice()

@@ -3,20 +3,28 @@
 #include "family.h"
 #include "prompts.h"
 #include "gif.h"
+#include "speech.h"
 #include "wav.h"
 #include "engine/catalog.h"
 #include "engine/problem.h"
+#include "platform/clock.h"
 #include "platform/inifile.h"
+#include "platform/sounddevice.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageReader>
 #include <QMap>
 #include <QSet>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <SDL.h>
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -39,14 +47,17 @@ QSet<QString> expectedPromptNames()
 }
 
 struct WavInfo {
-    QString error;           // empty when the file is a valid 16-bit mono PCM WAV
+    QString error;           // empty when the file is a valid mono WAV the device plays
+    int format = 0;          // 1 PCM, 0x11 IMA ADPCM
     int sampleRate = 0;
-    double seconds = 0;
+    double seconds = 0;      // as played (an ADPCM file's whole blocks)
     int peak = 0;            // largest absolute sample
     double clippedShare = 0; // share of samples at full scale
+    std::vector<qint16> samples;
 };
 
-// An independent reader of the RIFF chunks (not the generator's writer).
+// The RIFF chunks read here, the samples decoded by SDL_LoadWAV as the
+// program's sound device decodes them (not by the generator's writer).
 WavInfo readWav(const QByteArray &b)
 {
     WavInfo info;
@@ -56,37 +67,34 @@ WavInfo readWav(const QByteArray &b)
         return {u"no RIFF/WAVE header"_s};
     if (u32(4) != quint32(b.size() - 8))
         return {u"RIFF size %1 does not match file size %2"_s.arg(u32(4)).arg(b.size())};
-    int at = 12;
-    bool haveFmt = false;
-    while (at + 8 <= b.size()) {
-        const QByteArray id = b.mid(at, 4);
-        const quint32 len = u32(at + 4);
-        if (at + 8 + qint64(len) > b.size())
-            return {u"chunk %1 runs past the end"_s.arg(QString::fromLatin1(id))};
-        if (id == "fmt ") {
-            if (len < 16 || u16(at + 8) != 1 || u16(at + 10) != 1 || u16(at + 22) != 16)
-                return {u"not 16-bit mono PCM"_s};
-            info.sampleRate = int(u32(at + 12));
-            if (u32(at + 16) != quint32(info.sampleRate) * 2 || u16(at + 20) != 2)
-                return {u"inconsistent byte rate or block align"_s};
-            haveFmt = true;
-        } else if (id == "data") {
-            if (!haveFmt)
-                return {u"data before fmt"_s};
-            const int n = int(len / 2);
-            int clipped = 0;
-            for (int i = 0; i < n; ++i) {
-                const int v = std::abs(int(qFromLittleEndian<qint16>(b.constData() + at + 8 + 2 * i)));
-                info.peak = std::max(info.peak, v);
-                clipped += v >= 32767;
-            }
-            info.seconds = double(n) / info.sampleRate;
-            info.clippedShare = n ? double(clipped) / n : 0;
-            return info;
-        }
-        at += 8 + int(len) + int(len & 1);
+    for (int at = 12; at + 8 <= b.size(); at += 8 + int(u32(at + 4)) + int(u32(at + 4) & 1)) {
+        if (at + 8 + qint64(u32(at + 4)) > b.size())
+            return {u"chunk %1 runs past the end"_s.arg(QString::fromLatin1(b.mid(at, 4)))};
+        if (b.mid(at, 4) == "fmt ")
+            info.format = u16(at + 8);
     }
-    return {u"no data chunk"_s};
+    SDL_AudioSpec spec{};
+    Uint8 *buffer = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(b.constData(), int(b.size())), 1, &spec, &buffer, &length))
+        return {u"SDL cannot read it: "_s + QString::fromUtf8(SDL_GetError())};
+    if (spec.format != AUDIO_S16LSB || spec.channels != 1) {
+        SDL_FreeWAV(buffer);
+        return {u"not 16-bit mono once decoded"_s};
+    }
+    info.sampleRate = spec.freq;
+    info.samples.resize(length / 2);
+    std::memcpy(info.samples.data(), buffer, info.samples.size() * 2);
+    SDL_FreeWAV(buffer);
+    int clipped = 0;
+    for (qint16 v : info.samples) {
+        info.peak = std::max(info.peak, std::abs(int(v)));
+        clipped += std::abs(int(v)) >= 32767;
+    }
+    const qsizetype n = qsizetype(info.samples.size());
+    info.seconds = double(n) / info.sampleRate;
+    info.clippedShare = n ? double(clipped) / n : 0;
+    return info;
 }
 
 struct GifInfo {
@@ -211,6 +219,8 @@ private slots:
             QVERIFY2(w.clippedShare < 0.001, qPrintable(what + u"clipped"_s));
             const bool spoken = it.key().contains(u"\\uv"_s) || it.key().contains(u"\\spravne\\"_s)
                 || it.key().contains(u"\\spatne\\"_s);
+            // Speech is IMA ADPCM (a quarter of PCM), effects stay PCM.
+            QVERIFY2(w.format == (spoken ? 0x11 : 1), qPrintable(what + u"format %1"_s.arg(w.format)));
             // A spoken prompt keeps the board still until it ends: at most 4 s.
             const double lo = spoken ? 0.4 : 0.04, hi = spoken ? 4.0 : 2.0;
             QVERIFY2(w.seconds >= lo && w.seconds <= hi, qPrintable(what + u"%1 s"_s.arg(w.seconds)));
@@ -264,6 +274,93 @@ private slots:
         QVERIFY2(w.error.isEmpty(), qPrintable(w.error));
         QCOMPARE(w.sampleRate, 11025);
         QCOMPARE(w.peak, 32767);
+    }
+
+    // A voice-like sound (a 140 Hz buzz through two formants, gliding),
+    // a hiss like "s" and silence come back from SDL's decoder close to what
+    // was encoded, as long as encoded plus the silence of the last block;
+    // the test device waits exactly as long as SDL plays.
+    void imaAdpcmKeepsSpeechAndItsLength()
+    {
+        const int rate = 22050;
+        std::vector<int16_t> in;
+        quint32 noise = 12345;
+        for (int i = 0; i < rate * 13 / 10; ++i) {
+            const double t = double(i) / rate;
+            double v = 0;
+            if (t < 0.7) {
+                const double f0 = 140 + 40 * t;
+                for (int h = 1; h <= 25; ++h) {
+                    const double f = f0 * h;
+                    const double formants = 1 / (1 + std::pow((f - 700) / 150, 2)) + 0.5 / (1 + std::pow((f - 1200) / 200, 2));
+                    v += formants * std::sin(2 * M_PI * f * t) / h;
+                }
+                v *= 9000;
+            } else if (t < 1.0) {
+                noise = noise * 1103515245u + 12345u;
+                v = (double(noise >> 16 & 0x7fff) - 16384) * 0.4;
+            }
+            in.push_back(int16_t(std::lround(v)));
+        }
+        const QByteArray file = mediagen::encodeImaAdpcmWav(in, rate);
+        QCOMPARE(file.size(), 60 + int((in.size() + mediagen::kImaBlockSamples - 1) / mediagen::kImaBlockSamples)
+                                        * mediagen::kImaBlockBytes);
+        QVERIFY(file.size() < int(in.size()) / 2 + 1024);   // a quarter of PCM, with headers
+        const WavInfo w = readWav(file);
+        QVERIFY2(w.error.isEmpty(), qPrintable(w.error));
+        QCOMPARE(w.format, 0x11);
+        QCOMPARE(w.sampleRate, rate);
+        QVERIFY(w.samples.size() >= in.size() && w.samples.size() < in.size() + mediagen::kImaBlockSamples);
+        auto snr = [&](size_t from, size_t to) {
+            double signal = 0, error = 0;
+            for (size_t i = from; i < to; ++i) {
+                signal += double(in[i]) * in[i];
+                error += std::pow(double(in[i]) - w.samples[i], 2);
+            }
+            return 10 * std::log10(signal / std::max(error, 1.0));
+        };
+        const size_t voiceEnd = size_t(rate * 0.7), hissEnd = size_t(rate * 1.0);
+        QVERIFY2(snr(0, voiceEnd) > 20, qPrintable(QString::number(snr(0, voiceEnd))));
+        QVERIFY2(snr(voiceEnd, hissEnd) > 12, qPrintable(QString::number(snr(voiceEnd, hissEnd))));
+        for (size_t i = hissEnd + 200; i < w.samples.size(); ++i)
+            QVERIFY2(std::abs(w.samples[i]) < 64, qPrintable(QString::number(i)));
+
+        QTemporaryDir dir;
+        QFile out(dir.filePath(u"a.wav"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        flumo::FakeClock clock;
+        flumo::RecordingSoundDevice device(&clock);
+        QVERIFY(device.open(out.fileName()));
+        device.play(true);
+        QVERIFY2(std::abs(clock.totalSlept() - w.seconds * 1000) <= 2,
+                 qPrintable(u"%1 ms for %2 s"_s.arg(clock.totalSlept()).arg(w.seconds)));
+    }
+
+    // Speech once synthesised is taken from the cache, whose file names
+    // tell texts and voices apart.
+    void speechComesFromTheCache()
+    {
+        QTemporaryDir dir;
+        mediagen::setSpeechCache(dir.path());
+        const mediagen::SpeechAudio first = mediagen::speakCzech(u"Dvě jablka."_s);
+        QVERIFY(first.sampleRate > 0);
+        const QStringList kept = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        // Replaced by a known sound, the cached file is what comes back.
+        const std::vector<int16_t> known(1000, 1234);
+        QFile cached(dir.filePath(kept[0]));
+        QVERIFY(cached.open(QIODevice::WriteOnly));
+        cached.write(mediagen::encodeWav(known, 22050));
+        cached.close();
+        const mediagen::SpeechAudio again = mediagen::speakCzech(u"Dvě jablka."_s);
+        QVERIFY(again.samples == known && again.sampleRate == 22050);
+        QVERIFY(mediagen::speakCzech(u"Tři jablka."_s).samples != known);
+        const bool twoVoices = mediagen::speakerOf(mediagen::Voice::Teacher) != mediagen::speakerOf(mediagen::Voice::Child);
+        if (twoVoices)
+            QVERIFY(mediagen::speakCzech(u"Dvě jablka."_s, mediagen::Voice::Child).samples != known);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), twoVoices ? 3 : 2);
+        mediagen::setSpeechCache({});
     }
 
     // Each animation the screens load: several different frames, looping,

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 namespace flumo {
@@ -221,8 +222,10 @@ void IntroScreen::paintEvent(QPaintEvent *)
     if (!bg.isNull())
         p.drawImage(0, 0, bg);
     if (!m_painted) {
+        // The end of start-up as a launch is timed: traced once the whole
+        // first frame, buttons included, has been painted and flushed.
         m_painted = true;
-        trace("intro-painted");
+        QTimer::singleShot(0, this, [] { trace("screen-painted", {{"name", QStringLiteral("FUvodObr1")}}); });
     }
 }
 

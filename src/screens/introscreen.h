@@ -150,7 +150,7 @@ private:
     int m_silent = 0;           // PaintBox1's tag: 1 = clicks make no sound
     PressedKeys m_pressedKeys;  // a release acts only when its press came here
     bool m_deletePressed = false;   // PBsmaz1 shows "smaz2" while the question is open
-    bool m_painted = false;         // the first paint is traced (start-up timing)
+    bool m_painted = false;         // the first paint was traced
     int m_altChordKey = 0;      // a key pressed together with Alt, until released
     QHash<QString, QImage> m_pictures;  // decoded once per name; null when missing
 };

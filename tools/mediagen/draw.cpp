@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRawFont>
@@ -262,12 +263,77 @@ QRect shownAtOtherDensity(QSize pictureSize)
 
 QByteArray jpeg(const QImage &img)
 {
-    return flumo::encodeJpeg(img.convertToFormat(QImage::Format_RGB32), 92);
+    return flumo::encodeJpeg(img.convertToFormat(QImage::Format_RGB32), kJpegQuality);
 }
+
+namespace {
+
+// An 8-bit run-length encoded bitmap (BI_RLE8) of an image of at most 256
+// colours; empty when the image has more. Rows bottom-up, each a series of
+// (count, colour index) runs closed by an end-of-line mark.
+QByteArray rle8Bitmap(const QImage &src)
+{
+    const QImage img = src.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> index;
+    QList<QRgb> palette;
+    QByteArray runs;
+    for (int y = img.height() - 1; y >= 0; --y) {
+        const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width();) {
+            const QRgb colour = row[x] | 0xff000000u;
+            auto it = index.constFind(colour);
+            if (it == index.constEnd()) {
+                if (palette.size() == 256)
+                    return {};
+                it = index.insert(colour, int(palette.size()));
+                palette.append(colour);
+            }
+            int n = 1;
+            while (x + n < img.width() && n < 255 && (row[x + n] | 0xff000000u) == colour)
+                ++n;
+            runs.append(char(n));
+            runs.append(char(*it));
+            x += n;
+        }
+        runs.append('\0');
+        runs.append(y == 0 ? '\1' : '\0');   // end of bitmap after the top row
+    }
+    const int headers = 14 + 40 + 4 * int(palette.size());
+    QByteArray out;
+    auto u16 = [&](int v) { char c[2]; qToLittleEndian(quint16(v), c); out.append(c, 2); };
+    auto u32 = [&](qint64 v) { char c[4]; qToLittleEndian(quint32(v), c); out.append(c, 4); };
+    out.append("BM", 2);
+    u32(headers + runs.size());
+    u32(0);
+    u32(headers);
+    u32(40);
+    u32(img.width());
+    u32(img.height());
+    u16(1);
+    u16(8);
+    u32(1);                 // BI_RLE8
+    u32(runs.size());
+    u32(3780);              // 96 dpi
+    u32(3780);
+    u32(palette.size());
+    u32(0);
+    for (QRgb c : palette)
+        u32(qBlue(c) | qGreen(c) << 8 | qRed(c) << 16);
+    out.append(runs);
+    return out;
+}
+
+} // namespace
 
 QByteArray bmp(const QImage &img)
 {
-    QByteArray bytes;
+    // Outlines and flat pictures (the colouring's large ones above all)
+    // shrink to a tenth or less run-length encoded; every decoder of the
+    // format reads them back pixel for pixel.
+    QByteArray bytes = rle8Bitmap(img);
+    if (!bytes.isEmpty() && bytes.size() < img.width() * img.height() * 3)
+        return bytes;
+    bytes.clear();
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
     img.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP");

@@ -72,9 +72,15 @@ QRect shownAtOtherDensity(QSize pictureSize);
 // Mixes a towards b by t (0 = a, 1 = b).
 QColor mix(QColor a, QColor b, qreal t);
 
-// Baseline JPEG of the image at high quality.
+// Baseline JPEG of the image at kJpegQuality.
 QByteArray jpeg(const QImage &img);
-// A 24-bit Windows bitmap.
+
+// The quality of every generated JPEG: the drawn pictures (flat colours,
+// outlines, big figures) stay clean, and the pack of thousands of tiles
+// stays small.
+inline constexpr int kJpegQuality = 80;
+// A Windows bitmap: 8-bit run-length encoded when the picture has at most
+// 256 colours and that is smaller, 24-bit otherwise.
 QByteArray bmp(const QImage &img);
 // A Windows ".cur" pointer file: one 32 × 32, 32-bit entry whose directory
 // entry carries the hot spot. img is scaled to 32 × 32 when it differs.

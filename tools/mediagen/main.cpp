@@ -1,10 +1,16 @@
 // mediagen: writes the program's media folder.
 //   mediagen --list      every file name, sorted, one a line
-//   mediagen --out DIR   (re)writes every file whose bytes differ
+//   mediagen --out DIR [--speech-cache DIR2]
+//                        (re)writes every file whose bytes differ; with
+//                        DIR2, synthesised speech is kept there for later runs
 //   mediagen --icons DIR writes the desktop icons (an icon theme tree)
 #include "family.h"
 #include "mascot.h"
 #include "packwriter.h"
+#include "speech.h"
+
+#include <QCryptographicHash>
+#include <QFile>
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -14,8 +20,19 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: mediagen --list | --out DIR | --icons DIR\n");
+    std::fprintf(stderr, "usage: mediagen --list | --out DIR [--speech-cache DIR] | --icons DIR\n");
     return 2;
+}
+
+// The fingerprint of this program's own build: whatever the code draws, the
+// same executable draws the same bytes.
+QString buildFingerprint()
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!self.open(QIODevice::ReadOnly) || !hash.addData(&self))
+        return {};
+    return QStringLiteral("build:") + QString::fromLatin1(hash.result().toHex());
 }
 } // namespace
 
@@ -37,9 +54,12 @@ int main(int argc, char **argv)
     }
 
     const bool list = args.size() == 1 && args[0] == QLatin1String("--list");
-    const bool out = args.size() == 2 && args[0] == QLatin1String("--out");
+    const bool out = (args.size() == 2 || (args.size() == 4 && args[2] == QLatin1String("--speech-cache")))
+        && args[0] == QLatin1String("--out");
     if (!list && !out)
         return usage();
+    if (out && args.size() == 4)
+        mediagen::setSpeechCache(args[3]);
 
     const auto families = mediagen::allFamilies();
     std::vector<mediagen::PackEntry> entries;
@@ -57,7 +77,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer timer;
     timer.start();
-    const mediagen::WriteResult result = mediagen::writePack(entries, args[1], 2);
+    const mediagen::WriteResult result = mediagen::writePack(entries, args[1], 2, buildFingerprint());
     for (const QString &line : result.errors)
         std::fprintf(stderr, "mediagen: %s\n", line.toUtf8().constData());
     std::printf("%d files, %d written, %lld ms\n", result.files, result.written,

@@ -155,8 +155,15 @@ int writeIfChanged(const QString &path, const QByteArray &bytes, QString *error)
     return 1;
 }
 
-using Fingerprints = QHash<QString, QString>;
+// What an earlier run recorded of a file: the fingerprint it was made from
+// and its size then.
+struct Made {
+    QString print;
+    qint64 size = -1;   // -1: not recorded
+};
+using Fingerprints = QHash<QString, Made>;
 
+// "name TAB fingerprint [TAB size]" lines.
 Fingerprints readFingerprints(const QString &path)
 {
     Fingerprints out;
@@ -164,9 +171,12 @@ Fingerprints readFingerprints(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return out;
     for (const QByteArray &line : file.readAll().split('\n')) {
-        const int tab = line.indexOf('\t');
-        if (tab > 0)
-            out.insert(QString::fromUtf8(line.left(tab)), QString::fromUtf8(line.mid(tab + 1)));
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() < 2 || fields[0].isEmpty())
+            continue;
+        bool ok = false;
+        const qint64 size = fields.size() > 2 ? fields[2].toLongLong(&ok) : -1;
+        out.insert(QString::fromUtf8(fields[0]), {QString::fromUtf8(fields[1]), ok ? size : -1});
     }
     return out;
 }
@@ -176,14 +186,17 @@ QByteArray fingerprintBytes(const Fingerprints &prints)
     QStringList names = prints.keys();
     std::sort(names.begin(), names.end());
     QByteArray out;
-    for (const QString &name : names)
-        out += name.toUtf8() + '\t' + prints.value(name).toUtf8() + '\n';
+    for (const QString &name : names) {
+        const Made &m = prints[name];
+        out += name.toUtf8() + '\t' + m.print.toUtf8() + '\t' + QByteArray::number(m.size) + '\n';
+    }
     return out;
 }
 
 } // namespace
 
-WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers)
+WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers,
+                      const QString &buildPrint)
 {
     WriteResult result;
     Scheduler scheduler(entries);
@@ -192,9 +205,20 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
     const Fingerprints known = readFingerprints(root + QLatin1String(kFingerprintFile));
     Fingerprints made; // guarded by resultMutex
 
+    auto printOf = [&](const PackEntry &entry) {
+        return entry.fingerprint.isEmpty() ? buildPrint : entry.fingerprint;
+    };
+    // Made from the same fingerprint, and still there as it was written (a
+    // file cut short or replaced by a different size is made again).
     auto kept = [&](const PackEntry &entry) {
-        return !entry.fingerprint.isEmpty() && known.value(entry.name) == entry.fingerprint
-            && QFileInfo(root + diskPath(entry.name)).isFile();
+        const QString print = printOf(entry);
+        if (print.isEmpty())
+            return false;
+        const auto it = known.constFind(entry.name);
+        if (it == known.constEnd() || it->print != print)
+            return false;
+        const QFileInfo file(root + diskPath(entry.name));
+        return file.isFile() && (it->size < 0 || file.size() == it->size);
     };
     for (const PackEntry &entry : entries)
         if (entry.prepare && !kept(entry))
@@ -206,20 +230,24 @@ WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outD
             const QString path = root + diskPath(entry.name);
             QString error;
             int written = -1;
+            qint64 size = -1;
             if (kept(entry)) {
                 scheduler.done(entry.family);
                 written = 0;
+                size = known.value(entry.name).size;
             } else {
                 const QByteArray bytes = entry.make();
                 scheduler.done(entry.family);
+                size = bytes.size();
                 if (bytes.isEmpty())
                     error = QStringLiteral("%1: made no bytes").arg(entry.name);
                 else
                     written = writeIfChanged(path, bytes, &error);
             }
+            const QString print = printOf(entry);
             std::lock_guard lock(resultMutex);
-            if (written >= 0 && !entry.fingerprint.isEmpty())
-                made.insert(entry.name, entry.fingerprint);
+            if (written >= 0 && !print.isEmpty())
+                made.insert(entry.name, {print, size});
             ++result.files;
             if (written > 0) {
                 ++result.written;

@@ -40,7 +40,8 @@ struct WriteResult {
 };
 
 // The file in outDir that records which fingerprint each fingerprinted
-// file was made from ("name TAB fingerprint" lines, UTF-8).
+// file was made from, and its size ("name TAB fingerprint TAB size" lines,
+// UTF-8).
 inline constexpr const char *kFingerprintFile = ".mediagen-fingerprints";
 
 // Makes every entry on `workers` threads and writes each file whose bytes
@@ -49,6 +50,11 @@ inline constexpr const char *kFingerprintFile = ".mediagen-fingerprints";
 // name is removed. Two
 // files of one family run at the same time only when that family says its
 // make() functions are thread-safe.
-WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers = 2);
+// buildPrint, when given, is the fingerprint of every entry that has none
+// of its own: it names the maker's build (the generator program), so a run
+// of an unchanged generator makes none of them again, and a changed
+// generator makes them all (and still writes only what differs).
+WriteResult writePack(const std::vector<PackEntry> &entries, const QString &outDir, int workers = 2,
+                      const QString &buildPrint = {});
 
 } // namespace mediagen

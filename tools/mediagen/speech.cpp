@@ -6,7 +6,11 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QHash>
 #include <QProcess>
 #include <QSet>
@@ -128,6 +132,19 @@ struct FestivalSetup {
     QString voice[2];        // per Voice; empty when neither Czech voice exists
 };
 
+// The Czech voices a Festival installation has, from the voice folders it
+// lists (<prefix>/share/festival/voices/<language>/<voice>) without starting
+// it: the start costs seconds, and every run of the generator needs to know
+// the voices for its fingerprints. Empty when that folder is not there.
+QStringList installedVoices(const QString &program)
+{
+    QDir voices(QFileInfo(program).absolutePath() + QLatin1String("/../share/festival/voices"));
+    QStringList out;
+    for (const QString &language : voices.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        out += QDir(voices.filePath(language)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return out;
+}
+
 const FestivalSetup &festival()
 {
     static const FestivalSetup setup = [] {
@@ -138,13 +155,17 @@ const FestivalSetup &festival()
                                                                  : QStandardPaths::findExecutable(wanted);
         if (program.isEmpty())
             return s;
-        QProcess probe;
-        probe.start(program, {QStringLiteral("--pipe")});
-        probe.write("(print (voice.list))\n");
-        probe.closeWriteChannel();
-        if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
-            return s;
-        const QString voices = QString::fromLatin1(probe.readAllStandardOutput());
+        QString voices = installedVoices(program).join(QLatin1Char(' '));
+        if (!voices.contains(QLatin1String("czech_"))) {
+            // Voices elsewhere: ask the program itself.
+            QProcess probe;
+            probe.start(program, {QStringLiteral("--pipe")});
+            probe.write("(print (voice.list))\n");
+            probe.closeWriteChannel();
+            if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
+                return s;
+            voices = QString::fromLatin1(probe.readAllStandardOutput());
+        }
         const bool dita = voices.contains(QLatin1String("czech_dita"));
         const bool krb = voices.contains(QLatin1String("czech_krb"));
         if (!dita && !krb)
@@ -228,7 +249,8 @@ std::vector<SpeechAudio> runFestival(const QString &voice, const QStringList &te
     for (int i = 0; i < texts.size(); ++i) {
         QByteArray text = latin2(texts[i]);
         text.replace('\\', ' ').replace('"', ' ');
-        script += "(set! u (Utterance Text \"" + text + "\"))\n(utt.synth u)\n(utt.save.wave u \""
+        script += "(set! u (Utterance Text \"" + text + "\"))\n(utt.synth u)\n"
+            + "(utt.wave.resample u " + QByteArray::number(kSpeechRate) + ")\n(utt.save.wave u \""
             + dir.filePath(QString::number(i) + QLatin1String(".wav")).toLocal8Bit() + "\" 'riff)\n";
     }
     QProcess run;
@@ -347,31 +369,97 @@ QString speakerOf(Voice voice)
     return QStringLiteral("espeak-ng cs+f2");
 }
 
+namespace {
+
+// The folder of setSpeechCache(); empty: nothing is kept.
+QString &cacheFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// Bump whenever the voice settings, the rate or the post-processing change:
+// cached speech of another version is not used.
+constexpr const char *kSynthesisVersion = "v2";
+
+// Where the speech of text in voice is kept; empty without a cache. The
+// name is a hash of everything that determines the samples.
+QString cachePath(Voice voice, const QString &text)
+{
+    if (cacheFolder().isEmpty())
+        return {};
+    const QByteArray key = (speakerOf(voice) + QLatin1Char('/') + QString::number(kSpeechRate) + QLatin1Char('/')
+                            + QLatin1String(kSynthesisVersion) + QLatin1Char('\n') + text)
+                               .toUtf8();
+    return cacheFolder() + QLatin1Char('/')
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QLatin1String(".wav");
+}
+
+bool isCached(Voice voice, const QString &text)
+{
+    const QString path = cachePath(voice, text);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace
+
+void setSpeechCache(const QString &folder)
+{
+    cacheFolder() = folder;
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
+}
+
 SpeechAudio speakCzech(const QString &text, Voice voice)
 {
-    if (!festival().program.isEmpty()) {
-        SpeechAudio audio = festivalQueue().take(voice, text);
-        if (audio.sampleRate > 0)
+    const QString cached = cachePath(voice, text);
+    if (!cached.isEmpty()) {
+        SpeechAudio audio = readWavFile(cached);
+        if (audio.sampleRate > 0 && !audio.samples.empty())
             return audio;
     }
-    return speakEspeak(text);
+    SpeechAudio audio;
+    bool asNamed = true;    // spoken by speakerOf(voice), not by a fallback
+    if (!festival().program.isEmpty()) {
+        audio = festivalQueue().take(voice, text);
+        if (audio.sampleRate <= 0) {
+            audio = speakEspeak(text);
+            asNamed = false;
+        }
+    } else {
+        audio = speakEspeak(text);
+    }
+    if (!cached.isEmpty() && asNamed && audio.sampleRate > 0) {
+        QSaveFile out(cached);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.write(encodeWav(audio.samples, audio.sampleRate));
+            out.commit();
+        }
+    }
+    return audio;
 }
 
 SpeechAudio speakCzech(const QString &text) { return speakCzech(text, Voice::Teacher); }
 
 MediaFile spokenFile(const QString &name, const QString &text, Voice voice)
 {
-    // Bump a version whenever the voice, rate, pitch or post-processing change.
+    // Names the speaker, the synthesis and the file's encoding: a change of
+    // any of them makes the file again.
     const QString speaker = speakerOf(voice);
-    const QString print = speaker.startsWith(QLatin1String("espeak")) ? QStringLiteral("cs+f2/140/v1:")
-                                                                      : speaker + QStringLiteral("/v1:");
+    const QString print = (speaker.startsWith(QLatin1String("espeak")) ? QStringLiteral("cs+f2/140") : speaker)
+        + QLatin1Char('/') + QString::number(kSpeechRate) + QLatin1Char('/') + QLatin1String(kSynthesisVersion)
+        + QStringLiteral("/ima:");
     MediaFile file{name, [text, voice] {
                        const SpeechAudio audio = speakCzech(text, voice);
-                       return audio.sampleRate > 0 ? encodeWav(audio.samples, audio.sampleRate) : QByteArray();
+                       return audio.sampleRate > 0 ? encodeImaAdpcmWav(audio.samples, audio.sampleRate)
+                                                   : QByteArray();
                    },
                    print + text};
     if (!festival().program.isEmpty())
-        file.prepare = [text, voice] { festivalQueue().add(voice, text); };
+        file.prepare = [text, voice] {
+            if (!isCached(voice, text))
+                festivalQueue().add(voice, text);
+        };
     return file;
 }
 
@@ -382,7 +470,7 @@ QByteArray speakCzechWav(const QString &text)
     const SpeechAudio audio = speakCzech(text);
     if (audio.sampleRate <= 0)
         return {};
-    return encodeWav(audio.samples, audio.sampleRate);
+    return encodeImaAdpcmWav(audio.samples, audio.sampleRate);
 }
 
 } // namespace mediagen

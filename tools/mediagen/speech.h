@@ -17,6 +17,10 @@ namespace mediagen {
 // speaks, and without Festival, espeak-ng.
 enum class Voice { Teacher, Child };
 
+// The rate of all speech: Festival's voices are resampled to it, espeak-ng
+// speaks at it. It keeps the hiss and sibilants of Czech (up to 11 kHz).
+inline constexpr int kSpeechRate = 22050;
+
 struct SpeechAudio {
     std::vector<int16_t> samples;   // mono, 16 bit
     int sampleRate = 0;             // Hz; 0 when synthesis failed
@@ -32,11 +36,20 @@ struct SpeechAudio {
 SpeechAudio speakCzech(const QString &text);
 SpeechAudio speakCzech(const QString &text, Voice voice);
 
-// The complete WAV file of speakCzech(text); empty when synthesis failed.
+// Keeps every synthesised sentence (16-bit PCM WAV, named by a hash of the
+// speaker, rate, synthesis version and text) in folder and takes it from
+// there the next time, so an unchanged sentence is never synthesised twice,
+// even after the media folder was deleted. Call before the first make();
+// an empty folder (the default) keeps nothing.
+void setSpeechCache(const QString &folder);
+
+// The complete WAV file of speakCzech(text) (IMA ADPCM, as every spoken
+// file); empty when synthesis failed.
 QByteArray speakCzechWav(const QString &text);
 
-// A media file spoken from text: its fingerprint names the voice settings
-// and the text, so an unchanged sentence is not synthesised again.
+// A media file spoken from text, IMA ADPCM at kSpeechRate: its fingerprint
+// names the voice settings and the text, so an unchanged sentence is not
+// synthesised again.
 struct MediaFile;
 MediaFile spokenFile(const QString &name, const QString &text);
 MediaFile spokenFile(const QString &name, const QString &text, Voice voice);
