@@ -10,7 +10,7 @@ PACKAGES=(
   festival festival-czech festvox-czech-dita festvox-czech-krb
   fonts-dejavu-core fonts-noto-color-emoji fonts-symbola
   xvfb xauth xdotool imagemagick x11-utils python3
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
