@@ -7,9 +7,12 @@
 // e.g. for a profiler; BENCH_RUNS sets the builds per exercise (100).
 // Under callgrind, --dump-before=benchPart gives one profile part per
 // exercise and step (first build, builds, highlight moves).
+// The colouring games also time the fill of the largest region of each of
+// ten pictures (finding its pixels, filling and hatching them).
 #include "engine/catalog.h"
 #include "engine/settings.h"
 #include "engine/state.h"
+#include "games/colouring.h"
 #include "media/pictureloader.h"
 #include "platform/platform.h"
 #include "screens/exercisescreen.h"
@@ -117,6 +120,30 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();   // the Tiles' paints count too
         });
         std::printf("%-6d %-28s %12.3f %12.3f %12.3f\n", task, "build (same exercise)", firstMs, build.mean, build.worst);
+
+        if (const auto *colouring = dynamic_cast<const ColouringGame *>(screen.generator())) {
+            benchPart(task, 4);
+            Figures fill;
+            for (int picture = 0; picture < 10; ++picture) {
+                screen.ZamichUkl1Click();
+                QImage canvas = colouring->canvas();
+                QPoint largest;
+                std::size_t most = 0;
+                for (const ColourRegion &r : colouring->regions()) {
+                    const std::size_t n = regionPixels(canvas, r.mark).size();
+                    if (n > most)
+                        most = n, largest = r.mark;
+                }
+                const Figures f = timeIt(10, [&](int) {
+                    const std::vector<int> px = regionPixels(canvas, largest);
+                    fillPixels(canvas, px, kColouringWhite);
+                    hatchPixels(canvas, px, true);
+                });
+                fill.mean += f.mean / 10;
+                fill.worst = std::max(fill.worst, f.worst);
+            }
+            std::printf("%-6d %-28s %12s %12.3f %12.3f\n", task, "largest region fill", "", fill.mean, fill.worst);
+        }
 
         benchPart(task, 3);
         const int tiles = screen.problem().tileCount;

@@ -30,6 +30,7 @@ TARGETS = {
     'memory': 45.0,          # MiB, after ten problems (and on the intro)
     'build_steady': 2.0,     # ms
     'build_first': 10.0,     # ms
+    'fill': 5.0,             # ms, the largest region of a colouring picture
     'media_empty': 60.0,     # s
     'media_unchanged': 2.0,  # s
     'media_size': 80.0,      # MB (10^6 bytes)
@@ -173,6 +174,9 @@ def problem_cycle(build, media):
         m = re.match(r'^(\d+)\s+highlight move\s+([\d.]+)\s+([\d.]+)', line)
         if m:
             rows.setdefault(int(m.group(1)), {}).update(highlight=float(m.group(2)))
+        m = re.match(r'^(\d+)\s+largest region fill\s+([\d.]+)\s+([\d.]+)', line)
+        if m:
+            rows.setdefault(int(m.group(1)), {}).update(fill=float(m.group(3)))
     return rows
 
 
@@ -266,6 +270,11 @@ def main():
         worst = max(highlight, key=highlight.get)
         add('highlight move (slowest exercise)', highlight[worst],
             f'{highlight[worst]:.3f} ms ({worst})', None, '')
+    fill = {t: r['fill'] for t, r in cycle.items() if 'fill' in r}
+    if fill:
+        worst = max(fill, key=fill.get)
+        add('largest region fill, worst (colouring)', fill[worst],
+            f'{fill[worst]:.3f} ms ({worst})', 'fill', '<= 5 ms')
     for task in sorted(set(cycle) | set(tasks)):
         r = cycle.get(task, {})
         first, steady, mem = r.get('first'), r.get('steady'), memory.get(task)

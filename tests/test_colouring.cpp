@@ -10,7 +10,6 @@
 #include "media/pictureloader.h"
 #include "platform/filestore.h"
 #include "platform/inifile.h"
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -314,35 +313,6 @@ private slots:
                 coloured += r.fill != kColouringWhite;
             QCOMPARE(coloured, int(regions.size()));
         }
-    }
-
-    void largestFillIsFast()
-    {
-        if (mediaDir().isEmpty())
-            QSKIP("FLUMO_MEDIA_DIR is not set");
-        const FileStore files(mediaDir());
-        Game g(files, 502, 1, 1, 1, 1);
-        g.build();
-        // The largest area of the pictures: the ground and sky of a 480 x 480 picture.
-        QImage canvas = g.game.canvas();
-        QPoint largest;
-        std::size_t most = 0;
-        for (const ColourRegion &r : g.game.regions()) {
-            const std::size_t n = regionPixels(canvas, r.mark).size();
-            if (n > most)
-                most = n, largest = r.mark;
-        }
-        QElapsedTimer t;
-        t.start();
-        constexpr int kRounds = 20;
-        for (int k = 0; k < kRounds; ++k) {
-            const std::vector<int> px = regionPixels(canvas, largest);
-            fillPixels(canvas, px, kColouringWhite);
-            hatchPixels(canvas, px, true);
-        }
-        const double ms = double(t.nsecsElapsed()) / 1e6 / kRounds;
-        qInfo("largest region %zu pixels: %.3f ms a fill", most, ms);
-        QVERIFY2(ms < 5.0, qPrintable(QString::number(ms)));
     }
 };
 
