@@ -93,7 +93,7 @@ private slots:
         QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/icons/hicolor/scalable/apps/flumo.svg")));
         // Debian looks for these under the package's name; the generator's
         // change cache is no part of the install.
-        for (const char *doc : {"/share/doc/flumo/copyright", "/share/doc/flumo/changelog.gz", "/share/man/man6/flumo.6.gz"})
+        for (const char *doc : {"/share/doc/flumo/copyright", "/share/doc/flumo/changelog.gz", "/share/man/man1/flumo.1.gz"})
             QVERIFY2(QFileInfo(m_prefix + QLatin1String(doc)).size() > 0, doc);
         QVERIFY(!QFileInfo::exists(m_media + QStringLiteral("/.mediagen-fingerprints")));
         for (int size : {16, 48, 256}) {
