@@ -1,14 +1,10 @@
 // Equations with a gap (305, 306, 310), long equations and the number
 // riddle (309, 405), and the add-or-take counter (301): the number rules
 // over many seeds, the answer rules and what they draw.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/addortake.h"
 #include "exercises/chains.h"
 #include "exercises/gapequations.h"
+#include "support/generatorenv.h"
 #include <QTest>
 #include <set>
 
@@ -16,11 +12,8 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
-    QStringList placed, sounds, log;   // log: the order of spoken parts, shown and covered tiles
+struct Host : test::RecordingHost {
+    QStringList placed, log;   // log: the order of spoken parts, shown and covered tiles
     int reprimands = 0;
     QSize pictureSize(const QString &name) override
     {
@@ -37,8 +30,6 @@ struct Host : ProblemHost {
                                              [](int, const QString &) { return QSize(100, 100); }, *random));
     }
     void showTile(int i) override { log << QString("show%1").arg(i); }
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
     void placeDisplayBox(int k, const QString &picture, int left, int, bool) override
     {
         placed << QString("%1:%2@%3").arg(k).arg(picture).arg(left);
@@ -49,25 +40,13 @@ struct Host : ProblemHost {
 };
 
 template <class G>
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    G gen;
+struct Run : test::GeneratorRun<G, Host> {
     Run(int task, int level, int subtask, std::uint64_t seed, bool noZero = true)
+        : test::GeneratorRun<G, Host>(task, level, subtask, seed, noZero)
     {
-        state.currentTask = task, state.currentLevel = level, state.currentSubtask = subtask;
-        settings.noZero = noZero;
-        random.seed(seed);
-        host.problem = &p, host.random = &random, host.task = task;
-        SetUpExerciseLayout(p, {task, level, subtask, noZero, 9, 1});
-        ProblemContext ctx{p, state, settings, random, host};
-        gen.build(ctx);
-        p.markReady();
+        this->build();
+        this->p.markReady();
     }
-    int value(int i) const { return p.tileValue[std::size_t(i)]; }
 };
 
 // The distractor tiles: distinct, never the answer, within the level's range.
