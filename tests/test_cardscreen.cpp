@@ -4,6 +4,7 @@
 #include "engine/settings.h"
 #include "screens/cardscreen.h"
 #include "screens/paintbox.h"
+#include "support/contextfixture.h"
 #include "support/screenenv.h"
 #include "support/testplatform.h"
 #include <QApplication>
@@ -16,13 +17,7 @@ using namespace flumo;
 
 namespace {
 
-struct Fixture {
-    test::TestPlatform tp;
-    EngineState state;
-    Scores scores;
-    Settings settings{scores, state};
-    PictureLoader pictures{tp.files};
-    AppContext ctx{tp.platform, settings, state, scores, pictures};
+struct Fixture : test::ContextFixture {
     CardScreen cards{ctx, DisplayMetrics{120, 32}};
 
     // Sets of four or nine with `earned` cards and some progress towards the next.
@@ -84,11 +79,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("0 of 9") << 0 << 9 << "Zatím nemáš žádnou kartičku, chybí ti ještě 9.";
         QTest::newRow("1 of 4") << 1 << 4 << "Zatím máš 1 kartičku, chybí ti ještě 3.";
-        QTest::newRow("2 of 4") << 2 << 4 << "Zatím máš 2 kartičky, chybí ti ještě 2.";
-        QTest::newRow("3 of 9") << 3 << 9 << "Zatím máš 3 kartičky, chybí ti ještě 6.";
         QTest::newRow("4 of 9") << 4 << 9 << "Zatím máš 4 kartičky, chybí ti ještě 5.";
         QTest::newRow("5 of 9") << 5 << 9 << "Zatím máš 5 kartiček, chybí ti ještě 4.";
-        QTest::newRow("8 of 9") << 8 << 9 << "Zatím máš 8 kartiček, chybí ti ještě 1.";
     }
     void viewTextFollowsCzechPlural()
     {

@@ -2,12 +2,8 @@
 // random draws, the value and picture rules over many seeds, the relation
 // walks, the upper panel, the 204 answer rule with its display boxes, and
 // the list of media a problem asks for.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/choice.h"
+#include "support/generatorenv.h"
 #include "media/numbertext.h"
 #include <QRegularExpression>
 #include <QTest>
@@ -18,25 +14,19 @@ using namespace flumo;
 
 namespace {
 
-struct FakeHost : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0, rowCalls = 0, shown = 0;
-    QStringList asked, sounds; // every picture whose size was read; every sound
+struct FakeHost : test::RecordingHost {
+    int rowCalls = 0, shown = 0;
+    QStringList asked; // every picture whose size was read
     unsigned rowBoxes = 0;
     bool rowHideOthers = false, rowArrange = false;
     QList<DisplayBoxPlan> placed; // index k - 1
     QList<bool> placedDrawn;
 
+    FakeHost() { markWaits = true; }
     QSize pictureSize(const QString &name) override
     {
         asked << name;
         return name.endsWith(QLatin1String("n.Jpg")) ? QSize(230, 160) : QSize(120, 150);
-    }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
     }
     void showTile(int) override { ++shown; }
     void drawPatternRow(unsigned boxes, bool hideOthers, bool arrange) override
@@ -44,7 +34,6 @@ struct FakeHost : ProblemHost {
         ++rowCalls;
         rowBoxes = boxes, rowHideOthers = hideOthers, rowArrange = arrange;
     }
-    void playSound(const QString &name, bool wait) override { sounds << name + (wait ? "!wait" : ""); }
     void placeDisplayBox(int, const QString &picture, int left, int width, bool draw) override
     {
         placed << DisplayBoxPlan{picture, left, width};
@@ -52,28 +41,16 @@ struct FakeHost : ProblemHost {
     }
 };
 
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    FakeHost host;
-    ChoiceGenerator gen;
-    int value(int i) const { return p.tileValue[std::size_t(i)]; }
+struct Run : test::GeneratorRun<ChoiceGenerator, FakeHost> {
+    using GeneratorRun::GeneratorRun;
     QList<int> values() const { return QList<int>(p.tileValue.begin() + 1, p.tileValue.begin() + 1 + p.tileCount); }
     const ChoiceState &st() const { return gen.state(); }
 };
 
 std::unique_ptr<Run> build(int task, int level, int subtask, std::uint64_t seed, bool noZero = true)
 {
-    auto r = std::make_unique<Run>();
-    r->state.currentTask = task, r->state.currentLevel = level, r->state.currentSubtask = subtask;
-    r->settings.noZero = noZero;
-    r->random.seed(seed);
-    r->host.problem = &r->p, r->host.random = &r->random, r->host.task = task;
-    SetUpExerciseLayout(r->p, {task, level, subtask, noZero, 9, 1});
-    ProblemContext ctx{r->p, r->state, r->settings, r->random, r->host};
-    r->gen.build(ctx);
+    auto r = std::make_unique<Run>(task, level, subtask, seed, noZero);
+    r->build();
     return r;
 }
 

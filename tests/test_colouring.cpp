@@ -1,15 +1,11 @@
 // Colouring (411, 502): the generated pictures' data files agree with their
 // masks; fills stay inside their outline; 411 counts coloured regions and
 // is solved exactly when all are done; 502 is never solved.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/colouring.h"
 #include "media/pictureloader.h"
 #include "platform/filestore.h"
 #include "platform/inifile.h"
+#include "support/generatorenv.h"
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -18,53 +14,37 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    const FileStore &files;
-    PictureLoader loader;
-    Problem &problem;
-    Random &random;
-    int task;
+struct Host : test::RecordingHost {
+    const FileStore *files = nullptr;
+    std::unique_ptr<PictureLoader> loader;
     QList<std::pair<int, InputFrom>> handed;   // keys handed back to the screen
     QByteArray dataOverride;                   // replaces the data file when set
 
-    Host(const FileStore &f, Problem &p, Random &r, int t) : files(f), loader(f), problem(p), random(r), task(t) {}
-    QSize pictureSize(const QString &name) override { return loader.load(name).image.size(); }
-    void layOutTiles() override
+    Host()
     {
-        applyTileStems(problem, LayOutTiles(problem, task, TileParent::Screen, 744,
-                                            [this](int, const QString &n) { return pictureSize(n); }, random));
+        parent = TileParent::Screen;
+        size = [this](const QString &n) { return loader->load(n).image.size(); };
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
-    void selectTile(int n) override { problem.selectedTile = n; }
-    QImage pictureImage(const QString &name) override { return loader.load(name).image; }
+    void selectTile(int n) override { problem->selectedTile = n; }
+    QImage pictureImage(const QString &name) override { return loader->load(name).image; }
     QByteArray readDataFile(const QString &name) override
     {
         if (!dataOverride.isEmpty())
             return dataOverride;
-        QFile f(files.resolve(name));
+        QFile f(files->resolve(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     void handKey(int key, InputFrom from) override { handed.append({key, from}); }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    ColouringGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
+struct Game : test::GeneratorRun<ColouringGame, Host> {
+    ColouringGame &game = gen;
     Game(const FileStore &files, int task, int level, int subtask, std::uint64_t seed, int cardSet = 1, bool oneKey = false)
-        : random(seed), host(files, p, random, task)
+        : GeneratorRun(task, level, subtask, seed, true, 9, cardSet)
     {
-        state.currentTask = task, state.currentLevel = level, state.currentSubtask = subtask;
-        settings.cardSet = cardSet;
+        host.files = &files;
+        host.loader = std::make_unique<PictureLoader>(files);
         settings.oneKey = oneKey;
-        SetUpExerciseLayout(p, {task, level, subtask, true, 9, cardSet});
         p.markReady();
     }
     void build() { game.build(ctx); }

@@ -1,12 +1,8 @@
 // The addition domino played through its answer rule over many seeds: what
 // is accepted, where and how each stone is laid, that the ring always closes
 // on the starting stone and that every draw loop ends.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/domino.h"
+#include "support/generatorenv.h"
 #include <QRegularExpression>
 #include <QTest>
 
@@ -14,20 +10,14 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    QStringList sounds, uiSounds;
+struct Host : test::RecordingHost {
+    QStringList uiSounds;
     QList<int> drawnPlaces;
-    QSize pictureSize(const QString &) override { return {160, 80}; }
-    void layOutTiles() override
+    Host()
     {
-        applyTileStems(*problem, LayOutTiles(*problem, 407, TileParent::Screen, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
+        parent = TileParent::Screen;
+        size = [](const QString &) { return QSize(160, 80); };
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
     void playDirect(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
     void drawBox(GameBox box, int n) override
     {
@@ -36,33 +26,11 @@ struct Host : ProblemHost {
     }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    DominoGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    Game(std::uint64_t seed, int subtask) : random(seed)
-    {
-        state.currentTask = 407, state.currentSubtask = subtask;
-        host.problem = &p, host.random = &random;
-        SetUpExerciseLayout(p, {407, 1, subtask, true, 9, 1});
-        p.markReady();
-        game.build(ctx);
-    }
-    int first(int t) const { return p.tileValue[static_cast<std::size_t>(t)]; }
+struct Game : test::GeneratorRun<DominoGame, Host> {
+    DominoGame &game = gen;
+    Game(std::uint64_t seed, int subtask) : GeneratorRun(407, 1, subtask, seed) { build(true); }
+    int first(int t) const { return value(t); }
     int second(int t) const { return game.state().second[static_cast<std::size_t>(t)]; }
-    // What the common frame does on a right answer.
-    bool answer(int t)
-    {
-        const bool right = game.judgeStep(ctx, t);
-        if (right)
-            ++p.answersGiven;
-        return right;
-    }
 };
 
 // "obr\407\domN_a_b_o" -> {a, b, o}

@@ -2,13 +2,9 @@
 // examples (308) over many seeds: ranges and zeros, no repeated or mirrored
 // pair, 307's right tiles and answer rule, 303's result box, 308's right
 // and wrong tiles in both modes.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/equationpictures.h"
 #include "exercises/examples.h"
+#include "support/generatorenv.h"
 #include <QRegularExpression>
 #include <QTest>
 #include <set>
@@ -17,23 +13,12 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
+struct Host : test::RecordingHost {
     QMap<int, QPair<QString, int>> boxes;   // k -> picture, left
-    QSize pictureSize(const QString &name) override
+    Host()
     {
-        return name.contains(QLatin1String("prazdny")) ? QSize(216, 160) : QSize(200, 160);
+        size = [](const QString &name) { return name.contains(QLatin1String("prazdny")) ? QSize(216, 160) : QSize(200, 160); };
     }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
     void placeDisplayBox(int k, const QString &picture, int left, int, bool draw) override
     {
         if (draw)
@@ -42,22 +27,11 @@ struct Host : ProblemHost {
 };
 
 template <class Gen>
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    Gen gen;
+struct Run : test::GeneratorRun<Gen, Host> {
     Run(int task, int level, int subtask, std::uint64_t seed, bool noZero)
+        : test::GeneratorRun<Gen, Host>(task, level, subtask, seed, noZero)
     {
-        state.currentTask = task, state.currentLevel = level, state.currentSubtask = subtask;
-        settings.noZero = noZero;
-        random.seed(seed);
-        host.problem = &p, host.random = &random, host.task = task;
-        SetUpExerciseLayout(p, {task, level, subtask, noZero, 9, 1});
-        ProblemContext ctx{p, state, settings, random, host};
-        gen.build(ctx);
+        this->build();
     }
 };
 

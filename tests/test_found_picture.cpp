@@ -1,5 +1,5 @@
-// On the exercise screen: the shape and odd-picture exercises keep the
-// answer box hidden while the task is on and show the found picture in it,
+// On the exercise screen: the shape, odd-picture and some choice exercises
+// keep the answer box hidden while the task is on and show the found picture in it,
 // centred in the upper panel, once the problem is solved; the multi-step
 // shapes instead stand in a row of display boxes.
 #include "engine/generator.h"
@@ -15,9 +15,13 @@ class FoundPictureTest : public QObject {
 private slots:
     void solvedShapeShowsCentredInTheAnswerBox()
     {
-        for (int task : {103, 106, 110}) {
+        // The choice exercises that show no pattern row (108, 202 subtasks 3
+        // and 4) do the same.
+        for (const auto &[task, subtask] : {std::pair{103, 1}, {106, 1}, {110, 1}, {108, 2}, {202, 3}}) {
             test::AnswerFixture f(&generatorFor);
             f.build(task);
+            f.state.currentSubtask = subtask;   // a change of exercise starts at subtask 1
+            f.screen->ZamichUkl1Click();
             auto *vyb = f.screen->findChild<QWidget *>(QStringLiteral("PBvyb1"));
             QVERIFY(vyb && vyb->isHidden());
             const int target = f.problem().targetTile;

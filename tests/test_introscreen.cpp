@@ -7,6 +7,7 @@
 #include "screens/exercisescreen.h"
 #include "screens/introscreen.h"
 #include "screens/paintbox.h"
+#include "support/contextfixture.h"
 #include "support/screenenv.h"
 #include "support/testplatform.h"
 #include <QApplication>
@@ -30,13 +31,7 @@ GeneratorFactory lookup(int task)
 
 const QColor kRowColour(20, 20, 120);
 
-struct Fixture {
-    test::TestPlatform tp;
-    EngineState state;
-    Scores scores;
-    Settings settings{scores, state};
-    PictureLoader pictures{tp.files};
-    AppContext ctx{tp.platform, settings, state, scores, pictures};
+struct Fixture : test::ContextFixture {
     std::unique_ptr<ExerciseScreen> exercise;
     std::unique_ptr<IntroScreen> intro;
     int settingsOpened = 0, cardsOpened = 0, menuBuilt = 0;

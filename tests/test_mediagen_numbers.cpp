@@ -2,50 +2,12 @@
 // holds exactly its part, and every spoken decomposition and position says
 // what its name stands for.
 #include "numbers_media.h"
+#include "support/blobs.h"
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 using namespace mediagen;
-
-namespace {
-
-// Separate blobs (over 40 pixels) that differ clearly from the tray colour.
-int blobCount(const QImage &img)
-{
-    const QColor tray(250, 244, 226);
-    const int w = img.width(), h = img.height();
-    std::vector<char> mark(size_t(w) * h, 0);
-    auto fresh = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || mark[size_t(y) * w + x])
-            return false;
-        const QRgb c = img.pixel(x, y);
-        return std::abs(qRed(c) - tray.red()) + std::abs(qGreen(c) - tray.green()) + std::abs(qBlue(c) - tray.blue()) > 120;
-    };
-    int blobs = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            if (!fresh(x, y))
-                continue;
-            int size = 0;
-            std::vector<QPoint> stack{QPoint(x, y)};
-            mark[size_t(y) * w + x] = 1;
-            while (!stack.empty()) {
-                const QPoint p = stack.back();
-                stack.pop_back();
-                ++size;
-                for (const QPoint q : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                    if (fresh(q.x(), q.y())) {
-                        mark[size_t(q.y()) * w + q.x()] = 1;
-                        stack.push_back(q);
-                    }
-            }
-            blobs += size > 40;
-        }
-    return blobs;
-}
-
-} // namespace
 
 class TestMediagenNumbers : public QObject {
     Q_OBJECT
@@ -57,8 +19,8 @@ private slots:
         for (const auto &[first, second] : {std::pair{0, 0}, {1, 2}, {5, 0}, {0, 3}, {3, 4}, {4, 6}, {10, 0}}) {
             const QImage img = decomposition::objectGroups(first + second, first, second, 12, false, false);
             QCOMPARE(img.size(), QSize(192, 146));
-            QCOMPARE(blobCount(img.copy(14, 13, 73, 120)), first);
-            QCOMPARE(blobCount(img.copy(105, 13, 73, 120)), second);
+            QCOMPARE(flumo::test::blobCount(img.copy(14, 13, 73, 120), QColor(250, 244, 226)), first);
+            QCOMPARE(flumo::test::blobCount(img.copy(105, 13, 73, 120), QColor(250, 244, 226)), second);
         }
     }
 

@@ -1,65 +1,38 @@
 // The memory game through its answer rule: the deal, turning a first card,
 // the same card again, a wrong second card turned back, a pair taken, a
 // taken card, and the twelfth card solving the problem.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/memory.h"
+#include "support/generatorenv.h"
 #include <QTest>
 
 using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
+struct Host : test::RecordingHost {
     QStringList events;
-    QSize pictureSize(const QString &) override { return {170, 170}; }
-    void layOutTiles() override
+    Host()
     {
-        applyTileStems(*problem, LayOutTiles(*problem, 408, TileParent::Screen, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
+        parent = TileParent::Screen;
+        size = [](const QString &) { return QSize(170, 170); };
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
     void beep() override { events << "beep"; }
     void pause(int ms) override { events << QString("pause %1").arg(ms); }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    MemoryGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    explicit Game(std::uint64_t seed) : random(seed)
-    {
-        state.currentTask = 408;
-        host.problem = &p, host.random = &random;
-        SetUpExerciseLayout(p, {408, 1, 1, true, 9, 1});
-        p.markReady();
-        game.build(ctx);
-    }
+struct Game : test::GeneratorRun<MemoryGame, Host> {
+    MemoryGame &game = gen;
+    explicit Game(std::uint64_t seed) : GeneratorRun(408, 1, 1, seed) { build(true); }
     // What the common frame does with the verdict.
     bool turn(int t)
     {
         host.events.clear();
-        const bool right = game.judgeStep(ctx, t);
-        if (right)
-            ++p.answersGiven;
+        const bool right = answer(t);
         // Every wrong turn is quiet, and no turn leaves the screen busy.
         QTest::qVerify(right || game.quietWrong(p, t), "quiet", "", __FILE__, __LINE__);
         QTest::qVerify(state.screenBusy == 0, "busy", "", __FILE__, __LINE__);
         return right;
     }
-    int value(int t) const { return p.tileValue[static_cast<std::size_t>(t)]; }
     int partner(int t) const
     {
         for (int u = 1; u <= kMemoryCards; ++u)

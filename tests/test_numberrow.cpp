@@ -1,9 +1,8 @@
 // The number rows 201 and 205: the row with and without zero, what a click
 // on a number introduces, and the decomposition explorer's states, ball
 // moves and spoken decompositions, alone and on the exercise screen.
-#include "engine/layout.h"
-#include "engine/random.h"
 #include "exercises/numberrow.h"
+#include "support/generatorenv.h"
 #include "platform/trace.h"
 #include "screens/paintbox.h"
 #include "support/answerenv.h"
@@ -16,22 +15,11 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
-    QStringList sounds, placed, animations;
+struct Host : test::RecordingHost {
+    QStringList placed, animations;
     QString display1;
 
-    QSize pictureSize(const QString &) override { return QSize(56, 90); }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
+    Host() { size = [](const QString &) { return QSize(56, 90); }; }
     void playDirect(const QString &name, bool wait) override { sounds << name + (wait ? "!wait" : ""); }
     void placeDisplayBox(int k, const QString &picture, int left, int, bool) override
     {
@@ -45,24 +33,8 @@ struct Host : ProblemHost {
     void showAnimation(const QString &file) override { animations << file; }
 };
 
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random{7};
-    Host host;
-    std::unique_ptr<Generator> gen;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    Run(int task, int level, bool noZero)
-    {
-        state.currentTask = task, state.currentLevel = level;
-        settings.noZero = noZero;
-        host.problem = &p, host.random = &random, host.task = task;
-        SetUpExerciseLayout(p, {task, level, 1, noZero, 9, 1});
-        gen = generatorFor(task)();
-        gen->build(ctx);
-    }
+struct Run : test::GeneratorRun<std::unique_ptr<Generator>, Host> {
+    Run(int task, int level, bool noZero) : GeneratorRun(task, level, 1, 7, noZero) { build(); }
     bool choose(int tile)
     {
         p.selectedTile = tile;

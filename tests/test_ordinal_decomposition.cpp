@@ -1,13 +1,9 @@
 // Ordinal numbers (203) and decomposition (206, 207) over many seeds: the
 // positions asked per level, the splits and kinds of a problem, the missing
 // part with its distractors, with and without zero, and the names shown.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/decomposition.h"
 #include "exercises/ordinal.h"
+#include "support/generatorenv.h"
 #include <QRegularExpression>
 #include <QTest>
 #include <memory>
@@ -17,23 +13,12 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
+struct Host : test::RecordingHost {
     unsigned row = 0;
-    QStringList sounds;
     QString display[3];
 
-    QSize pictureSize(const QString &) override { return QSize(60, 90); }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
+    Host() { size = [](const QString &) { return QSize(60, 90); }; }
     void drawPatternRow(unsigned boxes, bool, bool) override { row = boxes; }
-    void playSound(const QString &name, bool) override { sounds << name; }
     void setDisplayPicture(int k, const QString &picture) override
     {
         if (k >= 1 && k <= 2)
@@ -41,28 +26,15 @@ struct Host : ProblemHost {
     }
 };
 
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    std::unique_ptr<Generator> gen;
-    int value(int i) const { return p.tileValue[std::size_t(i)]; }
+struct Run : test::GeneratorRun<std::unique_ptr<Generator>, Host> {
+    using GeneratorRun::GeneratorRun;
     QString stem(int i) const { return p.stem(i); }
 };
 
 std::unique_ptr<Run> build(int task, int level, int subtask, std::uint64_t seed, bool noZero = true)
 {
-    auto r = std::make_unique<Run>();
-    r->state.currentTask = task, r->state.currentLevel = level, r->state.currentSubtask = subtask;
-    r->settings.noZero = noZero;
-    r->random.seed(seed);
-    r->host.problem = &r->p, r->host.random = &r->random, r->host.task = task;
-    SetUpExerciseLayout(r->p, {task, level, subtask, noZero, 9, 1});
-    r->gen = generatorFor(task)();
-    ProblemContext ctx{r->p, r->state, r->settings, r->random, r->host};
-    r->gen->build(ctx);
+    auto r = std::make_unique<Run>(task, level, subtask, seed, noZero);
+    r->build();
     return r;
 }
 

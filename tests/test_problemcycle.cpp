@@ -1,11 +1,10 @@
 // Building Problems on the exercise screen: the order-sensitive effects of
 // the build (prompt, recorded state, labels, level clamp), the Tile pools
-// and extra panels, the Tile painter with its pointer feedback, and the
-// intro's start of an exercise. A small family of our own stands in for the
-// real generators, so every exercise can be built with known values.
+// and extra panels, and the Tile painter with its pointer feedback. A small
+// family of our own stands in for the real generators, so every exercise can
+// be built with known values.
 #include "engine/catalog.h"
 #include "screens/exercisescreen.h"
-#include "screens/introscreen.h"
 #include "screens/paintbox.h"
 #include "support/screenenv.h"
 #include "support/contextfixture.h"
@@ -422,32 +421,6 @@ private slots:
         QCOMPARE(f.state.lastTask, 101);
         QCOMPARE(f.state.screenBusy, 0);
         QVERIFY(f.screen->tile(1)->isVisibleTo(f.screen->tilePanel()));
-    }
-
-    void introStartsOnlyWhatCanBeBuiltAndEnterStartsTheSelectedRow()
-    {
-        Fixture f;
-        IntroScreen intro(f.ctx, DisplayMetrics{120, 32});
-        intro.setExerciseScreen(f.screen.get());
-        test::TraceRecorder rec;
-        f.state.currentGroup = 1, f.state.currentTask = 101;
-        QVERIFY(!intro.startRow(9));
-        QCOMPARE(f.state.currentTask, 101);
-        QVERIFY(!intro.startRow(13));
-        QCOMPARE(rec.lines(QStringLiteral("intro-refused")).size(), 2);
-
-        f.state.currentGroup = 3, f.state.currentTask = 305, f.state.currentSubtask = 3;
-        intro.show();
-        QCOMPARE(intro.selectedRow(), 5);
-        QTest::keyClick(&intro, Qt::Key_Return);
-        QCOMPARE((QList<int>{f.state.currentTask, f.state.lastTask, f.state.currentSubtask}), (QList<int>{305, 305, 1}));
-        QVERIFY(!f.state.exerciseChosen);   // cleared by the build
-        QVERIFY(f.screen->isVisible());
-        QCOMPARE(rec.lines(QStringLiteral("problem")).size(), 1);
-        QCOMPARE(f.prompts(), 1);
-        // Enter again: the same exercise, chosen again, speaks again.
-        QTest::keyClick(&intro, Qt::Key_Enter);
-        QCOMPARE(f.prompts(), 2);
     }
 };
 

@@ -1,12 +1,8 @@
 // The sliding puzzle: the slide rule with its row step, the builds of 410
 // and 501, and every start arrangement solved by a search over the game's
 // own moves, replayed through its answer rule to the solved picture.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/puzzle.h"
+#include "support/generatorenv.h"
 #include <QTest>
 #include <algorithm>
 #include <queue>
@@ -16,24 +12,17 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 410;
-    QStringList sounds;
+struct Host : test::RecordingHost {
     QList<int> drawnTiles;
     QRect picture;
     bool pictureDrawn = false;
     int selected = 0;
-    QSize pictureSize(const QString &) override { return {problem->cellWidth, problem->cellHeight}; }
-    void layOutTiles() override
+    Host()
     {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::Screen, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
+        parent = TileParent::Screen;
+        markWaits = true;
+        size = [this](const QString &) { return QSize(problem->cellWidth, problem->cellHeight); };
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool wait) override { sounds << name + (wait ? "!wait" : ""); }
     void placeBox(GameBox box, int, const QRect &rect) override
     {
         if (box == GameBox::Picture)
@@ -49,33 +38,18 @@ struct Host : ProblemHost {
     void selectTile(int n) override { selected = n; }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    PuzzleGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    Game(std::uint64_t seed, int task, int level, int cardsPerSet = 9, int cardSet = 1) : random(seed)
+struct Game : test::GeneratorRun<PuzzleGame, Host> {
+    PuzzleGame &game = gen;
+    Game(std::uint64_t seed, int task, int level, int cardsPerSet = 9, int cardSet = 1)
+        : GeneratorRun(task, level, 1, seed, true, cardsPerSet, cardSet)
     {
-        state.currentTask = task, state.currentLevel = level;
-        settings.cardsPerSet = cardsPerSet, settings.cardSet = cardSet;
-        host.problem = &p, host.random = &random, host.task = task;
-        SetUpExerciseLayout(p, {task, level, 1, true, cardsPerSet, cardSet});
-        p.markReady();
-        game.build(ctx);
+        build(true);
     }
     std::vector<int> cells() const { return {p.tileValue.begin() + 1, p.tileValue.begin() + 1 + p.tileCount}; }
-    // What the common frame does with a verdict.
     bool answer(int cell)
     {
         p.selectedTile = cell;
-        const bool right = game.judgeStep(ctx, cell);
-        if (right)
-            ++p.answersGiven;
-        return right;
+        return GeneratorRun::answer(cell);
     }
 };
 

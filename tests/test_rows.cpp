@@ -1,14 +1,10 @@
 // The size row (109), the odd picture (110) and the rows with a gap (112,
 // 208, 311): the targets in order, the variants and set ranges, the row
 // rules and their distractors, and the window a right answer fills.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/rows.h"
 #include "exercises/sizerow.h"
 #include "media/numbertext.h"
+#include "support/generatorenv.h"
 #include <QTest>
 #include <memory>
 #include <set>
@@ -17,24 +13,12 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
-    QStringList sounds;
+struct Host : test::RecordingHost {
     struct Box { int k; QString picture; int left, width; };
     QList<Box> boxes;
 
     // Widths differ by name, so a row placed from the wrong widths shows.
-    QSize pictureSize(const QString &name) override { return QSize(60 + name.size(), 110); }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
+    Host() { size = [](const QString &name) { return QSize(60 + name.size(), 110); }; }
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool) override
     {
         boxes.append({k, picture, left, width});
@@ -42,27 +26,10 @@ struct Host : ProblemHost {
 };
 
 template <class G>
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    G gen;
-    int value(int i) const { return p.tileValue[std::size_t(i)]; }
-};
-
-template <class G>
-std::unique_ptr<Run<G>> build(int task, int level, int subtask, std::uint64_t seed, bool noZero = true)
+std::unique_ptr<test::GeneratorRun<G, Host>> build(int task, int level, int subtask, std::uint64_t seed, bool noZero = true)
 {
-    auto r = std::make_unique<Run<G>>();
-    r->state.currentTask = task, r->state.currentLevel = level, r->state.currentSubtask = subtask;
-    r->settings.noZero = noZero;
-    r->random.seed(seed);
-    r->host.problem = &r->p, r->host.random = &r->random, r->host.task = task;
-    SetUpExerciseLayout(r->p, {task, level, subtask, noZero, 9, 1});
-    ProblemContext ctx{r->p, r->state, r->settings, r->random, r->host};
-    r->gen.build(ctx);
+    auto r = std::make_unique<test::GeneratorRun<G, Host>>(task, level, subtask, seed, noZero);
+    r->build();
     return r;
 }
 

@@ -1,13 +1,9 @@
 // The shape exercises 103..107: exactly one tile fits the spoken task,
 // the size contrast is never a neighbouring size, and 107's pairs are
 // asked and found in order.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "exercises/shapes.h"
 #include "media/numbertext.h"
+#include "support/generatorenv.h"
 #include <QTest>
 #include <cstdlib>
 #include <memory>
@@ -17,48 +13,22 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
-    QStringList sounds;
+struct Host : test::RecordingHost {
     struct Box { int k; QString picture; int left, width; };
     QList<Box> boxes;
 
     // Widths differ by name, so a row placed from the wrong widths shows.
-    QSize pictureSize(const QString &name) override { return QSize(100 + name.size(), 120); }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::ChoicePanel, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &name, bool) override { sounds << name; }
+    Host() { size = [](const QString &name) { return QSize(100 + name.size(), 120); }; }
     void placeDisplayBox(int k, const QString &picture, int left, int width, bool) override
     {
         boxes.append({k, picture, left, width});
     }
 };
 
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    ShapeGenerator gen;
-};
-
-std::unique_ptr<Run> build(int task, int level, int subtask, std::uint64_t seed)
+std::unique_ptr<test::GeneratorRun<ShapeGenerator, Host>> build(int task, int level, int subtask, std::uint64_t seed)
 {
-    auto r = std::make_unique<Run>();
-    r->state.currentTask = task, r->state.currentLevel = level, r->state.currentSubtask = subtask;
-    r->random.seed(seed);
-    r->host.problem = &r->p, r->host.random = &r->random, r->host.task = task;
-    SetUpExerciseLayout(r->p, {task, level, subtask, true, 9, 1});
-    ProblemContext ctx{r->p, r->state, r->settings, r->random, r->host};
-    r->gen.build(ctx);
+    auto r = std::make_unique<test::GeneratorRun<ShapeGenerator, Host>>(task, level, subtask, seed);
+    r->build();
     return r;
 }
 

@@ -2,12 +2,8 @@
 // (sums, the five lines, undo, paying the exact amount) and 404's purse
 // (laying, paying with change, the prices of the later purchases, the
 // counter that loses no coin).
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/shop.h"
+#include "support/generatorenv.h"
 #include <QTest>
 #include <functional>
 
@@ -15,52 +11,19 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
-    Problem *problem = nullptr;
-    Random *random = nullptr;
-    int task = 0;
+struct Host : test::RecordingHost {
     QStringList uiSounds;
-    QSize pictureSize(const QString &name) override
+    Host()
     {
-        return name.contains("\\404\\c") ? QSize(15, 20) : QSize(100, 80);
+        parent = TileParent::Screen;
+        size = [](const QString &name) { return name.contains("\\404\\c") ? QSize(15, 20) : QSize(100, 80); };
     }
-    void layOutTiles() override
-    {
-        applyTileStems(*problem, LayOutTiles(*problem, task, TileParent::Screen, 744,
-                                             [this](int, const QString &n) { return pictureSize(n); }, *random));
-    }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
     void playDirect(const QString &name, bool wait) override { uiSounds << name + (wait ? "!wait" : ""); }
 };
 
 template <class G>
-struct Run {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    G game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    Run(int task, std::uint64_t seed) : random(seed)
-    {
-        state.currentTask = task;
-        host.problem = &p, host.random = &random, host.task = task;
-        SetUpExerciseLayout(p, {task, 1, 1, true, 9, 1});
-        p.markReady();
-        game.build(ctx);
-    }
-    // The common frame's part of an answer.
-    bool answer(int tile)
-    {
-        const bool right = game.judgeStep(ctx, tile);
-        if (right)
-            ++p.answersGiven;
-        return right;
-    }
+struct Run : test::GeneratorRun<G, Host> {
+    Run(int task, std::uint64_t seed) : test::GeneratorRun<G, Host>(task, 1, 1, seed) { this->build(true); }
 };
 
 // Up to five goods (repeats allowed) whose prices make `target`.
@@ -96,7 +59,7 @@ private slots:
     {
         for (std::uint64_t seed = 1; seed <= 300; ++seed) {
             Run<ShopGame> r(403, seed);
-            const int target = r.game.state().targetPrice;
+            const int target = r.gen.state().targetPrice;
             QVERIFY(target >= 11 && target <= 30);
             QSet<int> goods;
             for (int i = 1; i <= 9; ++i)
@@ -108,7 +71,7 @@ private slots:
             for (int t : tiles) {
                 QVERIFY(r.answer(t));
                 sum += r.p.tileValue[static_cast<std::size_t>(t)];
-                QCOMPARE(r.game.state().paidSum, sum);
+                QCOMPARE(r.gen.state().paidSum, sum);
             }
             QCOMPARE(r.p.answersGiven, int(tiles.size()));
             QVERIFY(r.answer(kShopCashTile));
@@ -126,15 +89,15 @@ private slots:
         QCOMPARE(r.p.answersGiven, 0);
         for (int t = 1; t <= 5; ++t)
             QVERIFY(r.answer(t));
-        const int five = r.game.state().paidSum;
+        const int five = r.gen.state().paidSum;
         QVERIFY(!r.answer(6));
-        QCOMPARE(r.game.state().paidSum, five);
-        QCOMPARE(r.game.state().itemsBought, 5);
+        QCOMPARE(r.gen.state().paidSum, five);
+        QCOMPARE(r.gen.state().itemsBought, 5);
         QVERIFY(!r.answer(kUndoTile));
-        QCOMPARE(r.game.state().paidSum, five - r.p.tileValue[5]);
+        QCOMPARE(r.gen.state().paidSum, five - r.p.tileValue[5]);
         QCOMPARE(r.p.answersGiven, 4);
         QVERIFY(r.answer(6));   // the freed line takes goods again
-        QCOMPARE(r.game.state().basket[5], 6);
+        QCOMPARE(r.gen.state().basket[5], 6);
     }
 
     void shopRejectsATotalOffByOne()
@@ -142,15 +105,15 @@ private slots:
         for (std::uint64_t seed = 1; seed <= 50; ++seed) {
             Run<ShopGame> r(403, seed);
             std::vector<int> tiles;
-            const int target = r.game.state().targetPrice;
+            const int target = r.gen.state().targetPrice;
             const int off = seed % 2 ? 1 : -1;
             if (!basketFor(r.p, target + off, tiles))
                 continue;
             for (int t : tiles)
                 QVERIFY(r.answer(t));
             QVERIFY(!r.answer(kShopCashTile));
-            QCOMPARE(r.game.state().itemsBought, int(tiles.size()));
-            QCOMPARE(r.game.state().paidSum, target + off);
+            QCOMPARE(r.gen.state().itemsBought, int(tiles.size()));
+            QCOMPARE(r.gen.state().paidSum, target + off);
         }
     }
 
@@ -159,28 +122,28 @@ private slots:
         Run<ShopGame> r(403, 3);
         const int down[] = {0, 4, 5, 6, 7, 8, 9, 10, 11, 11, 1, 2};
         for (int from = 1; from <= 11; ++from)
-            QCOMPARE(r.game.cursorStep(r.p, GameKey::Down, from), down[from]);
-        QCOMPARE(r.game.cursorStep(r.p, GameKey::Right, 11), 10);   // past 11 lands on 10
-        QCOMPARE(r.game.cursorStep(r.p, GameKey::Left, 10), 11);
-        QCOMPARE(r.game.cursorStep(r.p, GameKey::Up, 2), 11);
+            QCOMPARE(r.gen.cursorStep(r.p, GameKey::Down, from), down[from]);
+        QCOMPARE(r.gen.cursorStep(r.p, GameKey::Right, 11), 10);   // past 11 lands on 10
+        QCOMPARE(r.gen.cursorStep(r.p, GameKey::Left, 10), 11);
+        QCOMPARE(r.gen.cursorStep(r.p, GameKey::Up, 2), 11);
     }
 
     void purseGivesChangeAndClearsTheCounter()
     {
         // A seed whose first price is 73: two notes pay 100, back come 20, 5, 2.
         std::uint64_t seed = 1;
-        while (Run<PurseGame>(404, seed).game.state().targetPrice != 73)
+        while (Run<PurseGame>(404, seed).gen.state().targetPrice != 73)
             ++seed;
         Run<PurseGame> r(404, seed);
-        const PurseState before = r.game.state();
+        const PurseState before = r.gen.state();
         QVERIFY(!r.answer(kPurseCashTile));
-        QVERIFY(r.game.quietWrong(r.p, kPurseCashTile));   // nothing paid: no reprimand
+        QVERIFY(r.gen.quietWrong(r.p, kPurseCashTile));   // nothing paid: no reprimand
         QVERIFY(r.answer(1));
         QVERIFY(r.answer(1));
-        QCOMPARE(r.game.state().paidSum, 100);
-        QCOMPARE(r.game.state().counter.row(1).size(), std::size_t(2));
+        QCOMPARE(r.gen.state().paidSum, 100);
+        QCOMPARE(r.gen.state().counter.row(1).size(), std::size_t(2));
         QVERIFY(r.answer(kPurseCashTile));
-        const PurseState &after = r.game.state();
+        const PurseState &after = r.gen.state();
         const int delta[] = {0, -2, 1, 0, 1, 1, 0};
         for (int i = 1; i <= kCoinTiles; ++i)
             QCOMPARE(after.purse[static_cast<std::size_t>(i)], before.purse[static_cast<std::size_t>(i)] + delta[i]);
@@ -198,26 +161,26 @@ private slots:
         for (std::uint64_t seed = 1; seed <= 400; ++seed) {
             Run<PurseGame> r(404, seed);
             for (int purchase = 1; purchase <= 3; ++purchase) {
-                const int price = r.game.state().targetPrice;
-                const int before = purseTotal(r.game.state());
+                const int price = r.gen.state().targetPrice;
+                const int before = purseTotal(r.gen.state());
                 QVERIFY(before >= price);
-                for (int guard = 0; r.game.state().paidSum < price; ++guard) {
+                for (int guard = 0; r.gen.state().paidSum < price; ++guard) {
                     QVERIFY(guard < 200);
                     int t = kCoinTiles;
                     for (int i = 1; i <= kCoinTiles; ++i)
-                        if (r.game.state().purse[static_cast<std::size_t>(i)] > 0
-                            && coinTileValue(i) <= price - r.game.state().paidSum) {
+                        if (r.gen.state().purse[static_cast<std::size_t>(i)] > 0
+                            && coinTileValue(i) <= price - r.gen.state().paidSum) {
                             t = i;
                             break;
                         }
-                    while (r.game.state().purse[static_cast<std::size_t>(t)] == 0)
+                    while (r.gen.state().purse[static_cast<std::size_t>(t)] == 0)
                         --t;   // nothing small enough left: the smallest larger piece
                     QVERIFY(r.answer(t));
                 }
                 QVERIFY(r.answer(kPurseCashTile));
-                const int total = purseTotal(r.game.state());
+                const int total = purseTotal(r.gen.state());
                 QCOMPARE(total, before - price);
-                const int next = r.game.state().targetPrice;
+                const int next = r.gen.state().targetPrice;
                 if (purchase == 1) {
                     QVERIFY(next >= 60 && next <= 99 && next < total - 20);
                 } else if (purchase == 2) {

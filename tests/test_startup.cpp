@@ -289,25 +289,6 @@ private slots:
         QCOMPARE(r.shown("FParam1"), 2);
         QVERIFY(intro->isVisible());
     }
-
-    void cardScreenClosesOnEnterAndEscape()
-    {
-        Run r;
-        QVERIFY(r.start());
-        CardScreen *cards = r.app->cardScreen();
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            Later later(30, [&] {
-                QVERIFY(cards->isShowingModal());
-                QCOMPARE(cards->windowModality(), Qt::ApplicationModal);
-                QTest::keyRelease(cards, Qt::Key_A);   // other keys do nothing
-                QVERIFY(cards->isVisible());
-                QTest::keyClick(cards, key);
-            }, {cards});
-            QCOMPARE(cards->showModal(), 0);
-            QVERIFY(!later.guardFired);
-            QVERIFY(!cards->isVisible());
-        }
-    }
 };
 
 FLUMO_SCREEN_TEST_MAIN(StartupTest, kScreenW, kScreenH, 96)

@@ -6,6 +6,7 @@
 #include "media/pictureloader.h"
 #include "screens/exercisescreen.h"
 #include "screens/paintbox.h"
+#include "support/contextfixture.h"
 #include "support/screenenv.h"
 #include "support/testplatform.h"
 #include <QAction>
@@ -30,13 +31,7 @@ GeneratorFactory lookup(int task)
                                              : nullptr;
 }
 
-struct Fixture {
-    test::TestPlatform tp;
-    EngineState state;
-    Scores scores;
-    Settings settings{scores, state};
-    PictureLoader pictures{tp.files};
-    AppContext ctx{tp.platform, settings, state, scores, pictures};
+struct Fixture : test::ContextFixture {
     std::unique_ptr<ExerciseScreen> screen;
     ExerciseScreen::ScreenLinks links;
     std::vector<int> rows;

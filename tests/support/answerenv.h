@@ -7,6 +7,7 @@
 #include "engine/settings.h"
 #include "media/pictureloader.h"
 #include "screens/exercisescreen.h"
+#include "support/contextfixture.h"
 #include "support/testplatform.h"
 #include <functional>
 #include <memory>
@@ -35,13 +36,7 @@ public:
 inline std::unique_ptr<Generator> makeStandIn() { return std::make_unique<StandInGenerator>(); }
 inline GeneratorFactory standInLookup(int task) { return findExercise(task) ? &makeStandIn : nullptr; }
 
-struct AnswerFixture {
-    TestPlatform tp;
-    EngineState state;
-    Scores scores;
-    Settings settings{scores, state};
-    PictureLoader pictures{tp.files};
-    AppContext ctx{tp.platform, settings, state, scores, pictures};
+struct AnswerFixture : ContextFixture {
     std::unique_ptr<ExerciseScreen> screen;
 
     explicit AnswerFixture(GeneratorFactory (*lookup)(int) = &standInLookup)
@@ -68,13 +63,6 @@ struct AnswerFixture {
         screen->tileClicked(n);
         if (screen->timer1()->isActive())
             screen->Timer1Timer();
-    }
-    int played(const QString &part) const
-    {
-        int n = 0;
-        for (const QString &p : tp.sound.played())
-            n += p.contains(part) ? 1 : 0;
-        return n;
     }
 };
 
