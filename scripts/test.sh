@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test suite.
 #
-# On CI (CI=true), with --sanitize, or with FLUMO_SANITIZE=1 it then builds
+# With --sanitize or with FLUMO_SANITIZE=1 it then builds
 # everything again in build-asan/ with AddressSanitizer and
 # UndefinedBehaviorSanitizer (the FLUMO_SANITIZE CMake option; no optimisation and line
 # tables only, to keep the build short) and runs the suites there too. That
@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 sanitize=0
-if [ "${CI:-}" = "true" ] || [ "${FLUMO_SANITIZE:-0}" = "1" ]; then
+if [ "${FLUMO_SANITIZE:-0}" = "1" ]; then
   sanitize=1
 fi
 for arg in "$@"; do
