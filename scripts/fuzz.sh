@@ -32,7 +32,7 @@ cmake --build "$out" -j2 --target "${targets[@]}"
 # ---- seeds: a few small files per kind, copied or made from the media folder
 seeds=$out/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{ini,picture,container,cursor,findpicture,colouring}
+mkdir -p "$seeds"/{ini,picture,container,cursor,findpicture,colouring,maze,dotpicture,connect}
 pick() { find "$media" -type f -iname "$1" -print0 | xargs -0 -r ls -S | tail -n "$2"; }
 while read -r f; do [ -n "$f" ] && cp "$f" "$seeds/ini/"; done < <(find "$media" -maxdepth 1 -iname '*.ini')
 printf '[Ukol101]\r\nPocet=2\r\nUrov1=do 3\r\nUrov2=do 5\r\nPodukol1=obrazky\r\n' >"$seeds/ini/captions.ini"
@@ -42,6 +42,12 @@ while read -r f; do
   [ -n "$f" ] && cp "$f" "$seeds/colouring/$n.INI" && n=$((n + 1))
 done < <(find "$media" -ipath '*411*' -iname '*.ini' | sort | awk 'NR % 4 == 1')
 while read -r f; do [ -n "$f" ] && cp "$f" "$seeds/cursor/"; done < <(find "$media" -iname '*.cur')
+while read -r f; do [ -n "$f" ] && cp "$f" "$seeds/maze/"; done < <(find "$media" -ipath '*412*' -iname 'blud*.ini')
+while read -r f; do [ -n "$f" ] && cp "$f" "$seeds/dotpicture/"; done < <(find "$media" -ipath '*401*' -iname 'punt*.ini')
+n=0
+while read -r f; do
+  [ -n "$f" ] && cp "$f" "$seeds/connect/$n.INI" && n=$((n + 1))
+done < <(find "$media" -ipath '*406*' -iname '*.ini' | sort | awk 'NR % 5 == 1')
 # Pictures shrunk to a few hundred bytes: baseline, progressive and grey
 # JPEG, and BMPs of each depth the loader meets (24-bit, 8-bit, RLE).
 i=0
@@ -75,6 +81,7 @@ kind() {
   case $1 in
     fuzz_ini) echo ini ;; fuzz_picture) echo picture ;; fuzz_container) echo container ;;
     fuzz_cursor) echo cursor ;; fuzz_findpicture) echo findpicture ;; fuzz_colouring) echo colouring ;;
+    fuzz_maze) echo maze ;; fuzz_dotpicture) echo dotpicture ;; fuzz_connect) echo connect ;;
     *) echo "$1" ;;
   esac
 }
@@ -83,7 +90,7 @@ logs=$out/fuzz-logs
 mkdir -p "$logs"
 run() {
   local t=$1 corpus=$out/corpus/$1 dict=()
-  case $(kind "$t") in ini | findpicture | colouring) dict=(-dict="$root/tests/fuzz/ini.dict") ;; esac
+  case $(kind "$t") in ini | findpicture | colouring | maze | dotpicture | connect) dict=(-dict="$root/tests/fuzz/ini.dict") ;; esac
   mkdir -p "$corpus"
   rm -f "$logs/$t"-crash-* "$logs/$t"-leak-* "$logs/$t"-timeout-* "$logs/$t"-oom-*
   # Qt's own leaks at exit are not the readers'; every leak of ours shows
