@@ -261,18 +261,18 @@ private slots:
             const QByteArray wav = files.value(QLatin1String(name)).make();
             QVERIFY2(wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE", name);
             // Decoded as the program's sound device decodes it.
-            SDL_AudioSpec spec{};
+            SDL_AudioSpec audio{};
             Uint8 *buffer = nullptr;
             Uint32 length = 0;
-            QVERIFY2(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &spec, &buffer, &length), name);
-            QVERIFY2(spec.format == AUDIO_S16LSB && spec.channels == 1, name);
+            QVERIFY2(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &audio, &buffer, &length), name);
+            QVERIFY2(audio.format == AUDIO_S16LSB && audio.channels == 1, name);
             const auto *samples = reinterpret_cast<const qint16 *>(buffer);
             const int count = int(length / 2);
             double energy = 0;
             for (int i = 0; i < count; ++i)
                 energy += double(samples[i]) * samples[i];
             SDL_FreeWAV(buffer);
-            QVERIFY2(count > spec.freq / 2 && std::sqrt(energy / count) > 1000, name);
+            QVERIFY2(count > audio.freq / 2 && std::sqrt(energy / count) > 1000, name);
         }
     }
 };

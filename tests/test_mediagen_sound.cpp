@@ -73,16 +73,16 @@ WavInfo readWav(const QByteArray &b)
         if (b.mid(at, 4) == "fmt ")
             info.format = u16(at + 8);
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(b.constData(), int(b.size())), 1, &spec, &buffer, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(b.constData(), int(b.size())), 1, &audio, &buffer, &length))
         return {u"SDL cannot read it: "_s + QString::fromUtf8(SDL_GetError())};
-    if (spec.format != AUDIO_S16LSB || spec.channels != 1) {
+    if (audio.format != AUDIO_S16LSB || audio.channels != 1) {
         SDL_FreeWAV(buffer);
         return {u"not 16-bit mono once decoded"_s};
     }
-    info.sampleRate = spec.freq;
+    info.sampleRate = audio.freq;
     info.samples.resize(length / 2);
     std::memcpy(info.samples.data(), buffer, info.samples.size() * 2);
     SDL_FreeWAV(buffer);
