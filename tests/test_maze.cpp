@@ -2,11 +2,8 @@
 // rule, walking (walls block, numbers only in order, Space and Enter, clicks
 // next to the walker), collecting, and every generated maze played through
 // to the end by the game's own steps.
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/maze.h"
+#include "support/generatorenv.h"
 #include "platform/filestore.h"
 #include "platform/inifile.h"
 #include <QFile>
@@ -18,38 +15,28 @@ using namespace flumo;
 
 namespace {
 
-struct Host : ProblemHost {
+struct Host : test::RecordingHost {
     QByteArray file;
     QList<int> handed;
-    QStringList sounds;
+    QStringList sounds;   // the game's own, "!wait" on those waited for
     int timer = -1;
-    QSize pictureSize(const QString &) override { return {40, 40}; }
-    void layOutTiles() override {}
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
+    Host()
+    {
+        parent = TileParent::Screen;
+        size = [](const QString &) { return QSize(40, 40); };
+    }
     void playDirect(const QString &name, bool wait) override { sounds << name + (wait ? "!wait" : ""); }
     QByteArray readDataFile(const QString &) override { return file; }
     void setGameTimer(int ms) override { timer = ms; }
     void handKey(int key, InputFrom) override { handed << key; }
 };
 
-struct Game {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host;
-    MazeGame game;
-    ProblemContext ctx{p, state, settings, random, host};
-
-    explicit Game(const QByteArray &file, std::uint64_t seed = 1) : random(seed)
+struct Game : test::GeneratorRun<MazeGame, Host> {
+    MazeGame &game = gen;
+    explicit Game(const QByteArray &file, std::uint64_t seed = 1) : GeneratorRun(412, 1, 1, seed)
     {
         host.file = file;
-        state.currentTask = 412;
-        SetUpExerciseLayout(p, {412, 1, 1, true, 9, 1});
-        p.markReady();
-        game.build(ctx);
+        build(true);
     }
     // A key as the exercise screen hands it: when the game passes an Enter
     // on, the frame judges and counts the step. Returns whether the walker moved.

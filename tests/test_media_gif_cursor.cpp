@@ -147,17 +147,6 @@ private slots:
         QVERIFY(!view.isRunning());
     }
 
-    void cursorHotSpotAndImage()
-    {
-        tp.write("obr-pom/kurz.cur", test::makeCursorFile(16, 16, 3, 11, qRgba(200, 20, 30, 255)));
-        const auto cursor = loadCursor(tp.files.resolve("obr-pom\\KURZ.cur"));
-        QVERIFY(cursor.has_value());
-        QCOMPARE(cursor->hotSpot(), QPoint(3, 11));
-        const QImage img = cursor->pixmap().toImage();
-        QCOMPARE(img.size(), QSize(16, 16));
-        QCOMPARE(img.pixelColor(8, 8), QColor(200, 20, 30));
-    }
-
     void brokenCursorsGiveNothing()
     {
         const QByteArray good = test::makeCursorFile(8, 8, 1, 1, qRgba(0, 0, 0, 255));

@@ -7,7 +7,6 @@
 #include "media/jpeg.h"
 #include "support/blobs.h"
 #include <QHash>
-#include <SDL.h>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
@@ -246,35 +245,6 @@ private slots:
         }
     }
 
-    // Longer than half a second and clearly louder than silence.
-    void spokenTasksAreAudible()
-    {
-        const auto family = makeChoiceSpeechFamily();
-        const QHash<QString, MediaFile> files = filesOf(*family);
-        const char *names[] = {"zvuky\\102\\zv010_2.wav", "zvuky\\108\\zv3_2-6.wav", "zvuky\\111\\zv2-1.wav",
-                               "zvuky\\202\\zv00.wav", "zvuky\\204\\zv1_07.wav"};
-        for (const char *name : names)   // one batch of speech
-            if (files.value(QLatin1String(name)).prepare)
-                files.value(QLatin1String(name)).prepare();
-        for (const char *name : names) {
-            QVERIFY2(files.contains(QLatin1String(name)), name);
-            const QByteArray wav = files.value(QLatin1String(name)).make();
-            QVERIFY2(wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE", name);
-            // Decoded as the program's sound device decodes it.
-            SDL_AudioSpec audio{};
-            Uint8 *buffer = nullptr;
-            Uint32 length = 0;
-            QVERIFY2(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &audio, &buffer, &length), name);
-            QVERIFY2(audio.format == AUDIO_S16LSB && audio.channels == 1, name);
-            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
-            const int count = int(length / 2);
-            double energy = 0;
-            for (int i = 0; i < count; ++i)
-                energy += double(samples[i]) * samples[i];
-            SDL_FreeWAV(buffer);
-            QVERIFY2(count > audio.freq / 2 && std::sqrt(energy / count) > 1000, name);
-        }
-    }
 };
 
 QTEST_MAIN(TestMediagenChoice)

@@ -243,26 +243,6 @@ private slots:
     void tilesAndBackBoxesComeAndGoWithThePlan()
     {
         Fixture f;
-        Problem p;
-        p.gridRows = p.gridColumns = 8;
-        p.cellWidth = p.cellHeight = 30;
-        p.tileCount = f.screen->problem().tileCount = 64;
-        p.gridLeft = 100, p.gridTop = 60;
-        f.screen->applyTilePlan(EnsureTiles(p, 401, 101, 6));
-        for (int n : {13, 40, 64}) {
-            PaintBox *t = f.screen->tile(n);
-            QVERIFY(t && t->isHidden());
-            QCOMPARE(t->objectName(), QStringLiteral("PBox%1").arg(n));
-            QCOMPARE(t->hint(), QString::number(n));
-            QCOMPARE(t->parentWidget(), f.screen.get());   // a game's Tiles live on the screen
-            const int back = std::min(n + 4, 64);
-            QVERIFY(f.screen->backBox(back));
-            QCOMPARE(f.screen->backBox(back)->hint(), QString::number(1000 + back));
-        }
-        // Back box 17 sits in its cell: column 0, row 2.
-        QCOMPARE(f.screen->backBox(17)->geometry(), QRect(100, 60 + 2 * 30, 30, 30));
-        QCOMPARE(f.screen->tile(1)->parentWidget(), f.screen.get());
-
         // Built as 401 and back to a choice exercise of 6 Tiles: 13..64 and 17..64 are freed.
         f.build(401, 3, 1);
         QCOMPARE(f.screen->problem().tileCount, 64);
@@ -284,10 +264,7 @@ private slots:
         f.build(411, 1, 2);
         QCOMPARE(f.state.extraPanelCount, 3);
         Panel *colours = f.screen->groupPanel(1);
-        QVERIFY(colours);
-        QCOMPARE(colours->objectName(), QStringLiteral("Pan1"));
-        QCOMPARE(colours->geometry(), QRect(556, 176, 188, 366));
-        QVERIFY(colours->isVisibleTo(f.screen.get()));
+        QVERIFY(colours && colours->isVisibleTo(f.screen.get()));
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(f.screen->tile(i)->parentWidget(), colours);
         QCOMPARE(pb0Parent(), f.screen->groupPanel(3));

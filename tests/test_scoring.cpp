@@ -178,13 +178,6 @@ private slots:
         for (const auto &[i, n] : counts)
             QVERIFY2(i >= 0 && i < 5 && list[std::size_t(i)].ticked && n > 850 && n < 1150, qPrintable(QStringLiteral("item %1: %2").arg(i).arg(n)));
 
-        // With every item ticked the pick is the first draw of 0..count-1.
-        const std::vector<SoundItem> all = items({true, true, true, true, true, true, true});
-        for (std::uint64_t seed = 0; seed < 200; ++seed) {
-            Random a(seed), b(seed);
-            QCOMPARE(flumo::pickTicked(all, a), b.range(0, 6));
-            QCOMPARE(a.next(), b.next());
-        }
         // Nothing ticked: silence, and no number is used up.
         for (const QList<bool> &ticks : {QList<bool>{}, QList<bool>{false}, QList<bool>{false, false, false}}) {
             Random a(99), b(99);
@@ -214,16 +207,6 @@ private slots:
         QCOMPARE(both(empty), (QStringList{"", ""})); // empty sound folders
     }
 
-    void traceLines()
-    {
-        test::TraceRecorder trace;
-        Store s;
-        s.set(2, 1, 3);
-        traceSolved(305, s.scores);
-        for (CardOutcome o : {CardOutcome::CardWon, CardOutcome::CardLost, CardOutcome::None, CardOutcome::RewardMode})
-            traceCard(o, s.scores);
-        QCOMPARE(trace.lines(), (QStringList{"solved task=305 points=1 errors=3 cards=2", "card won cards=2", "card lost cards=2"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestScoring)
