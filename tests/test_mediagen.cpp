@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +58,46 @@ QSet<QString> catalogShellNames()
         for (int r = 1; r <= int(flumo::groupExercises(g).size()); ++r)
             names << u + "vyb" + pad(g, 2) + "_" + pad(r, 2) + "n.Jpg" << u + "vyb" + pad(g, 2) + "_" + pad(r, 2) + "k.Jpg";
     return names;
+}
+
+// The size of the box that shows a picture; invalid for names not listed.
+QSize expectedSize(const QString &name)
+{
+    static const struct {
+        const char *pattern;
+        int w, h;
+    } boxes[] = {
+        {R"(obr\\tlacitka\\(menu|hodnoc2?|param|znovu|help|repro)\.jpg)", 23, 20},
+        {R"(obr\\tlacitka\\sipka[12][nk]\.jpg)", 18, 20},
+        {R"(obr\\tlacitka\\ukol\d{3}\.jpg)", 178, 20},
+        {R"(obr\\tlacitka\\var(000|\d{3}_\d)\.jpg)", 152, 20},
+        {R"(obr\\tlacitka\\urov(000|\d{3}_\d)\.jpg)", 134, 20},
+        {R"(obr\\uvod\\bgr\.jpg|obr-pom\\bgr0?\.jpg)", 800, 600},
+        {R"(obr\\uvod\\tl01[nkv]\.jpg)", 138, 131},
+        {R"(obr\\uvod\\tl02[nkv]\.jpg)", 140, 136},
+        {R"(obr\\uvod\\tl03[nkv]\.jpg)", 128, 118},
+        {R"(obr\\uvod\\tl04[nkv]\.jpg)", 137, 136},
+        {R"(obr\\uvod\\tl05[nk]\.jpg)", 49, 55},
+        {R"(obr\\uvod\\tl06[nk]\.jpg)", 37, 46},
+        {R"(obr\\uvod\\vyb0[1-4]_\d\d[nk]\.jpg)", 205, 18},
+        {R"(obr\\uvod\\text0[1-4]\.jpg)", 450, 140},
+        {R"(obr\\uvod\\karta\d\.jpg)", 40, 40},
+        {R"(obr\\uvod\\smaz[12]\.jpg)", 27, 27},
+        {R"(obr\\uvod\\(min|zavr)\.jpg)", 23, 23},
+        {R"(obr\\karticky\\bgr\.jpg)", 584, 540},
+        {R"(obr\\karticky\\(karta0|\d\d\\karta\d\d_[12])\.jpg)", 125, 125},
+        {R"(obr\\karticky\\nahled\d\d\.jpg)", 64, 64},
+        {R"(obr\\karticky\\tlacitko[12]s?\.jpg)", 81, 51},
+        {R"(obr\\karticky\\zavr\.jpg)", 28, 28},
+        {R"(obr-pom\\bgr_p\.jpg)", 457, 530},
+        {R"(obr-pom\\ok_p\.jpg)", 51, 34},
+        {R"(obr-pom\\prazdny(_2)?\.jpg)", 216, 160},
+        {R"(obr-pom\\vyber1\.bmp)", 185, 80},
+    };
+    for (const auto &b : boxes)
+        if (QRegularExpression(QStringLiteral("^(") + QLatin1String(b.pattern) + ")$").match(name.toLower()).hasMatch())
+            return {b.w, b.h};
+    return {};
 }
 
 // A family of fixed names for the writer's tests; it records how many of
@@ -155,7 +196,7 @@ private slots:
             QVERIFY(list.contains(n));
     }
 
-    void picturesDecode()
+    void picturesDecodeAtTheirBoxSizes()
     {
         FileStore store(m_pack.path());
         PictureLoader loader(store);
@@ -163,8 +204,11 @@ private slots:
         for (const QString &name : m_names) {
             if (!name.endsWith(".jpg", Qt::CaseInsensitive) && !name.endsWith(".bmp", Qt::CaseInsensitive))
                 continue;
+            const QSize want = expectedSize(name);
+            QVERIFY2(want.isValid(), qPrintable("no box size known for " + name));
             const flumo::Picture loaded = loader.loadPlain(name);
-            QVERIFY2(loaded.ok() && !loaded.image.isNull(), qPrintable(name + ": " + loaded.error));
+            QVERIFY2(loaded.ok(), qPrintable(name + ": " + loaded.error));
+            QCOMPARE(loaded.image.size(), want);
             ++checked;
         }
         QVERIFY(checked > 400);

@@ -218,6 +218,16 @@ private slots:
         QVERIFY(f.tp.sound.events().empty());
     }
 
+    void layoutScalesAtOtherDensities()
+    {
+        Fixture f;
+        auto s = f.screen();
+        s->applyLayout(96);
+        // 120 -> 96 rounded, then 118/96 rounded (212 -> 170 -> 209); the window keeps its size.
+        QCOMPARE(named(s.get(), "PaintBox1")->geometry(), QRect(209, 479, 50, 33));
+        QCOMPARE(s->rect(), QRect(0, 0, 457, 530));
+    }
+
     void missingBackgroundReportedOnce()
     {
         Fixture f;
