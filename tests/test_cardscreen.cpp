@@ -1,4 +1,4 @@
-// The card collection screen: its texts, the grid places of sets of four and
+// The card collection screen: its texts, the places of sets of four and
 // nine, what a viewing and a reward showing do to the score, the reward games
 // and the choice of the picture set.
 #include "engine/settings.h"

@@ -1,5 +1,5 @@
-// The exercise catalog: totals, captions, the per-exercise tables, group
-// menus, the level clamp and the level / subtask caption menus.
+// The exercise catalog: groups in index order, the level clamp and the
+// level / subtask caption menus.
 #include "engine/catalog.h"
 #include "platform/inifile.h"
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-// The exercise screen's creation (pools, design places, colours, pointers,
-// strip placement, step 12-13 state), its activation and closing, the paint
-// box, and the random generator.
+// The exercise screen's creation (window, pools, pointers, strip placement,
+// the state it sets), its activation and closing, the paint box, and the
+// random generator.
 #include "engine/random.h"
 #include "screens/exercisescreen.h"
 #include "screens/paintbox.h"

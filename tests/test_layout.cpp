@@ -1,6 +1,6 @@
-// Problem layout: the per-exercise layout values, Tile placement (aligned,
-// jittered, the special rows), the Tile pool plan, the spoken prompt and
-// the praise animation choices.
+// Problem layout: every exercise's grid within the pools, Tile placement
+// (aligned, jittered, the special rows), the Tile pool plan, the spoken
+// prompt and the praise animation choices.
 #include "engine/catalog.h"
 #include "engine/layout.h"
 #include "engine/problem.h"

@@ -1,4 +1,4 @@
-// Number texts, JPEG decoding and the picture loader with its containers.
+// JPEG decoding and the picture loader with its containers.
 #include "media/jpeg.h"
 #include "media/pictureloader.h"
 #include "support/screenenv.h"

@@ -1,6 +1,6 @@
 // Media of the choice exercises and the shared numbers: picture sizes
-// against the boxes that show them,
-// readable quantities and numerals, thread-independent output, speech.
+// against the boxes that show them, readable quantities and numerals,
+// thread-independent output.
 #include "choice.h"
 #include "choice_art.h"
 #include "family.h"
