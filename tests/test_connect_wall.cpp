@@ -4,11 +4,6 @@
 // wall preview and the end of the wall; on the exercise screen the cursor
 // keys and clicks of 406. With the generated media: every figure's finished
 // picture runs through its own points.
-#include "engine/generator.h"
-#include "engine/layout.h"
-#include "engine/problem.h"
-#include "engine/random.h"
-#include "engine/state.h"
 #include "games/connect.h"
 #include "games/wall.h"
 #include "media/pictureloader.h"
@@ -16,6 +11,7 @@
 #include "platform/inifile.h"
 #include "screens/paintbox.h"
 #include "support/answerenv.h"
+#include "support/generatorenv.h"
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -32,24 +28,19 @@ QByteArray figureFile(const QList<QPoint> &points, bool closed, int count = -1)
     return text.toLatin1();
 }
 
-struct Host : ProblemHost {
-    Problem &problem;
+struct Host : test::RecordingHost {
     std::function<QByteArray(const QString &)> data;   // figure files by name
     QSet<int> hiddenBacks;
     std::map<int, QRect> tiles;
-    explicit Host(Problem &p) : problem(p) {}
-    QSize pictureSize(const QString &) override { return QSize(50, 149); }
+    Host() { size = [](const QString &) { return QSize(50, 149); }; }
     void layOutTiles() override
     {
         Random none(1);
-        for (const TilePlacement &t : LayOutTiles(problem, 402, TileParent::Screen, 744,
+        for (const TilePlacement &t : LayOutTiles(*problem, 402, TileParent::Screen, 744,
                                                   [](int, const QString &) { return QSize(50, 149); }, none))
             tiles[t.tile] = t.rect;
     }
-    void showTile(int) override {}
-    void drawPatternRow(unsigned, bool, bool) override {}
-    void playSound(const QString &, bool) override {}
-    void selectTile(int n) override { problem.selectedTile = n; }
+    void selectTile(int n) override { problem->selectedTile = n; }
     void placeBox(GameBox box, int n, const QRect &r) override
     {
         if (box == GameBox::Tile)
@@ -64,31 +55,13 @@ struct Host : ProblemHost {
 };
 
 template <class G>
-struct Play {
-    Problem p;
-    EngineState state;
-    GeneratorSettings settings;
-    Random random;
-    Host host{p};
-    G game;
-    ProblemContext ctx{p, state, settings, random, host};
-    Play(int task, int level, std::uint64_t seed) : random(seed)
-    {
-        state.currentTask = task, state.currentLevel = level;
-        SetUpExerciseLayout(p, {task, level, 1, true, 9, 1});
-        p.markReady();
-    }
-    // The frame: the verdict, then a right step counted.
-    bool answer(int tile)
-    {
-        const bool right = game.judgeStep(ctx, tile);
-        p.answersGiven += right ? 1 : 0;
-        return right;
-    }
+struct Play : test::GeneratorRun<G, Host> {
+    G &game = this->gen;
+    Play(int task, int level, std::uint64_t seed) : test::GeneratorRun<G, Host>(task, level, 1, seed) { this->p.markReady(); }
     QStringList paint(GameBox box, int n, QChar look = u'n')
     {
         std::vector<PictureDraw> out;
-        game.paintBox(p, box, n, look, {}, host, out);
+        game.paintBox(this->p, box, n, look, {}, this->host, out);
         QStringList names;
         for (const PictureDraw &d : out)
             names << QStringLiteral("%1@%2").arg(d.name).arg(d.at.x());
@@ -123,18 +96,6 @@ private slots:
         QCOMPARE(readConnectFigure(IniFile::fromBytes("[Obr01]\nPocet bodu=99\n")).points.size(), std::size_t(kConnectMaxPoints));
         QVERIFY(readConnectFigure(IniFile::fromBytes("[Obr01]\nPocet bodu=-5\n")).points.empty());
         QVERIFY(readConnectFigure(IniFile::fromBytes("")).points.empty());
-    }
-
-    void orderAndKeyboardCursor()
-    {
-        const std::vector<int> order = connectOrder({{50, 40}, {10, 40}, {30, 5}, {0, 90}});
-        QCOMPARE(order, (std::vector<int>{3, 2, 1, 4}));
-        QCOMPARE(connectCursorStep(order, 0, 3, true), 2);
-        QCOMPARE(connectCursorStep(order, 2, 3, true), 4);     // 2 and 1 are joined
-        QCOMPARE(connectCursorStep(order, 2, 4, true), 3);     // cyclic
-        QCOMPARE(connectCursorStep(order, 2, 3, false), 4);
-        QCOMPARE(connectCursorStep(order, 3, 4, true), 4);     // the only one left
-        QCOMPARE(connectCursorStep(order, 4, 4, true), 0);
     }
 
     void numbersInOrderThenThePicture()

@@ -369,50 +369,6 @@ private slots:
         QCOMPARE(int(seen.size()), 30);
     }
 
-    // The GIF writer keeps colours, transparency, timing and frame count, and
-    // fits a frame of another size to the first one.
-    void gifRoundTripKeepsFramesColoursAndTransparency()
-    {
-        std::vector<mediagen::GifFrame> frames;
-        const QColor colours[3] = {QColor(220, 30, 40), QColor(20, 160, 60), QColor(30, 60, 200)};
-        for (int f = 0; f < 3; ++f) {
-            QImage img(40, 30, QImage::Format_ARGB32);
-            img.fill(Qt::transparent);
-            for (int y = 0; y < 30; ++y)
-                for (int x = 0; x < 20; ++x)
-                    img.setPixel(x + f * 10, y, colours[f].rgb());
-            for (int x = 0; x < 40; ++x)    // a smooth ramp, to make the palette work
-                img.setPixel(x, 29, qRgb(x * 6, 255 - x * 6, 128));
-            frames.push_back({img, 5 + 5 * f});
-        }
-        frames.push_back({QImage(10, 10, QImage::Format_RGB32), 10});
-        frames.back().image.fill(QColor(250, 250, 0));
-
-        QBuffer buffer;
-        buffer.setData(mediagen::encodeGif(frames));
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, "gif");
-        QCOMPARE(reader.size(), QSize(40, 30));
-        QCOMPARE(reader.imageCount(), 4);
-        QCOMPARE(reader.loopCount(), -1);
-        const auto near = [](QColor a, QColor b, int tolerance) {
-            return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-                && std::abs(a.blue() - b.blue()) <= tolerance;
-        };
-        for (int f = 0; f < 3; ++f) {
-            const QImage img = reader.read().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(reader.nextImageDelay(), (5 + 5 * f) * 10);
-            QVERIFY2(near(img.pixelColor(f * 10 + 5, 10), colours[f], 8), qPrintable(img.pixelColor(f * 10 + 5, 10).name()));
-            QCOMPARE(qAlpha(img.pixel(f == 0 ? 30 : 0, 10)), 0);   // outside the block
-            QVERIFY(near(img.pixelColor(20, 29), QColor(120, 135, 128), 16));
-        }
-        const QImage fitted = reader.read().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(fitted.size(), QSize(40, 30));
-        QVERIFY(fitted.pixelColor(5, 5).red() > 240 && fitted.pixelColor(5, 5).blue() < 10);
-        QCOMPARE(qAlpha(fitted.pixel(30, 20)), 0);
-        QVERIFY(mediagen::encodeGif({}).isEmpty());
-    }
-
     // The help page is UTF-8 and explains every key of the exercise screen
     // and every option of the settings screen by its caption.
     void helpPageCoversKeysAndSettings()

@@ -76,7 +76,6 @@ private slots:
             QCOMPARE(g.p.answersNeeded, 12);
         }
         QCOMPARE(sets.size(), kMemorySets);
-        QCOMPARE(MemoryGame::faceStem(11, 7, 2), QStringLiteral("obr\\408\\11\\pex07_2"));
     }
 
     void turningTakingAndTurningBack()

@@ -2,12 +2,10 @@
 // on a number introduces, and the decomposition explorer's states, ball
 // moves and spoken decompositions, alone and on the exercise screen.
 #include "exercises/numberrow.h"
-#include "support/generatorenv.h"
-#include "platform/trace.h"
 #include "screens/paintbox.h"
 #include "support/answerenv.h"
+#include "support/generatorenv.h"
 #include "support/screenenv.h"
-#include "support/testplatform.h"
 #include <QApplication>
 #include <QTest>
 
@@ -54,7 +52,6 @@ private slots:
             QCOMPARE(r.p.tileCount, noZero ? 10 : 11);
             for (int i = 1; i <= r.p.tileCount; ++i)
                 QCOMPARE(r.p.tileValue[std::size_t(i)], noZero ? i : i - 1);
-            QCOMPARE(r.p.stem(4), noZero ? QStringLiteral("obr\\201\\cisl004") : QStringLiteral("obr\\201\\cisl003"));
         }
         Run r(201, 2, true);
         QVERIFY(r.choose(3));
@@ -71,7 +68,6 @@ private slots:
     {
         Run r(205, 2, true);
         auto *ex = static_cast<DecompositionExplorer *>(r.gen.get());
-        QCOMPARE(r.p.stem(4), QStringLiteral("obr\\205\\cis04"));
         QVERIFY(r.choose(4));
         QVERIFY(ex->state().open);
         QCOMPARE(r.p.tileCount, 3);
