@@ -98,6 +98,18 @@ private slots:
         QVERIFY(readConnectFigure(IniFile::fromBytes("")).points.empty());
     }
 
+    void orderAndKeyboardCursor()
+    {
+        const std::vector<int> order = connectOrder({{50, 40}, {10, 40}, {30, 5}, {0, 90}});
+        QCOMPARE(order, (std::vector<int>{3, 2, 1, 4}));
+        QCOMPARE(connectCursorStep(order, 0, 3, true), 2);
+        QCOMPARE(connectCursorStep(order, 2, 3, true), 4);     // 2 and 1 are joined
+        QCOMPARE(connectCursorStep(order, 2, 4, true), 3);     // cyclic
+        QCOMPARE(connectCursorStep(order, 2, 3, false), 4);
+        QCOMPARE(connectCursorStep(order, 3, 4, true), 4);     // the only one left
+        QCOMPARE(connectCursorStep(order, 4, 4, true), 0);
+    }
+
     void numbersInOrderThenThePicture()
     {
         for (bool closed : {true, false}) {
@@ -223,7 +235,7 @@ private slots:
         QCOMPARE(p.selectedTile, 1);
         f.screen->FormKeyUp(S::KeyEnter);
         QCOMPARE(p.answersGiven, 1);
-        f.screen->FormKeyUp(S::KeySpace);                   // 1 is joined: skipped
+        f.screen->FormKeyUp(S::KeySpace);
         QCOMPARE(p.selectedTile, 2);
         f.click(3);
         QCOMPARE(p.answersGiven, 1);

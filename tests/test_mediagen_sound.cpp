@@ -369,6 +369,33 @@ private slots:
         QCOMPARE(int(seen.size()), 30);
     }
 
+    // The GIF writer keeps colours, transparency and timing, and fits a frame
+    // of another size to the first one.
+    void gifWriterKeepsColoursAndTransparency()
+    {
+        QImage half(40, 30, QImage::Format_ARGB32), yellow(10, 10, QImage::Format_RGB32);
+        half.fill(Qt::transparent);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 20; ++x)
+                half.setPixel(x, y, qRgb(220, 30, 40));
+        yellow.fill(QColor(250, 250, 0));
+        QBuffer buffer;
+        buffer.setData(mediagen::encodeGif({{half, 7}, {yellow, 10}}));
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "gif");
+        QCOMPARE(reader.size(), QSize(40, 30));
+        const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(reader.nextImageDelay(), 70);
+        const QColor c = first.pixelColor(5, 10);
+        QVERIFY2(std::abs(c.red() - 220) + std::abs(c.green() - 30) + std::abs(c.blue() - 40) < 24, qPrintable(c.name()));
+        QCOMPARE(qAlpha(first.pixel(30, 10)), 0);
+        const QImage fitted = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(fitted.size(), QSize(40, 30));
+        QVERIFY(fitted.pixelColor(5, 5).red() > 240 && fitted.pixelColor(5, 5).blue() < 10);
+        QCOMPARE(qAlpha(fitted.pixel(30, 20)), 0);
+        QVERIFY(mediagen::encodeGif({}).isEmpty());
+    }
+
     // The help page is UTF-8 and explains every key of the exercise screen
     // and every option of the settings screen by its caption.
     void helpPageCoversKeysAndSettings()
