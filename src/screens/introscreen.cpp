@@ -371,6 +371,8 @@ bool IntroScreen::startRow(int n)
     s.currentSubtask = 1;
     trace("exercise chosen", {{"task", QString::number(task)}});
     m_exercise->ZamichUkl1Click();
+    // After the build: its waits let this screen's last paints run.
+    m_pictures.clear();
     return true;
 }
 
