@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins qt6-svg-dev
-  libjpeg62-turbo-dev libgif-dev libsdl2-dev libespeak-ng-dev espeak-ng-data
+  libjpeg62-turbo-dev libgif-dev libsdl2-dev libxcb1-dev libespeak-ng-dev espeak-ng-data
   festival festival-czech festvox-czech-dita festvox-czech-krb
   fonts-dejavu-core fonts-noto-color-emoji fonts-symbola
   xvfb xauth xdotool imagemagick x11-utils python3

@@ -82,6 +82,20 @@ private slots:
         QCOMPARE(view.movie()->currentImage().pixelColor(1, 1), QColor(Qt::white));
     }
 
+    void aHiddenViewReadsTheFramesWhenShown()
+    {
+        tp.write("late.gif", makeGif(5, 7, {1, 0}, true));
+        QWidget panel;
+        auto *view = new GifView(&panel);
+        QVERIFY(view->load(tp.dir() + "/late.gif"));
+        QCOMPARE(view->size(), QSize(5, 7));   // from the header, nothing decoded
+        QVERIFY(!view->movie());
+        panel.show();
+        QVERIFY(view->movie());
+        QCOMPARE(view->size(), QSize(5, 7));
+        QCOMPARE(view->movie()->currentImage().pixelColor(0, 0), QColor(Qt::white));
+    }
+
     void playOnceStopsOnTheLastFrame()
     {
         tp.write("a.gif", makeGif(4, 4, {0, 1, 0, 1}, true)); // the file loops; the view's mode wins

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 namespace flumo {
 
@@ -26,6 +28,13 @@ BackdropScreen::BackdropScreen(Settings &settings, QWidget *parent)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("FCernaObr1"));
+    // A TrueColor root of 24 bits or more takes the colour as 0xRRGGBB.
+    if (const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection()) {
+        const xcb_screen_t *root = xcb_setup_roots_iterator(xcb_get_setup(x11->connection())).data;
+        m_serverFill = root && root->root_depth >= 24;
+    }
+    if (m_serverFill)
+        setAttribute(Qt::WA_PaintOnScreen);
     setWindowTitle(QStringLiteral("Flumo"));
     setEnabled(false);
     setMinimumSize(1, 1);
@@ -125,8 +134,29 @@ bool BackdropScreen::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+QPaintEngine *BackdropScreen::paintEngine() const
+{
+    return m_serverFill ? nullptr : QWidget::paintEngine();
+}
+
+bool BackdropScreen::fillByServer()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return false;
+    const auto window = static_cast<xcb_window_t>(winId());
+    const uint32_t pixel = m_colour.rgb() & 0xffffffu;
+    xcb_change_window_attributes(connection, window, XCB_CW_BACK_PIXEL, &pixel);
+    xcb_clear_area(connection, 0, window, 0, 0, 0, 0);
+    xcb_flush(connection);
+    return true;
+}
+
 void BackdropScreen::paintEvent(QPaintEvent *)
 {
+    if (m_serverFill && fillByServer())
+        return;
     QPainter p(this);
     p.fillRect(rect(), m_colour);
 }

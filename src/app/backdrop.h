@@ -48,11 +48,18 @@ protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    QPaintEngine *paintEngine() const override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // On X11 the window's own background colour is set and the server
+    // fills it: a backing store of the whole screen only to hold one
+    // colour would cost a few megabytes. Elsewhere the colour is painted.
+    bool fillByServer();
+    bool m_serverFill = false;
+
     Settings &m_settings;
     QPointer<QWidget> m_intro;
     QColor m_colour = Qt::black;

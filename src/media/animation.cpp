@@ -2,8 +2,9 @@
 #include "platform/trace.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+#include <QFile>
 #include <QMovie>
+#include <QtEndian>
 #include <algorithm>
 
 namespace flumo {
@@ -53,51 +54,108 @@ bool GifView::load(const QString &path)
         if (!movie->jumpToFrame(0))
             return false;
     } else {
-        if (QImageReader::imageFormat(path) != "gif")
+        // The signature is read here: asking the image readers which format
+        // the file has would load every image plugin installed.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
             return false;
-        movie = new QMovie(path, "gif", this);
-        if (!movie->isValid() || !movie->jumpToFrame(0)) {
-            delete movie;
+        const QByteArray head = file.read(10);
+        if (!head.startsWith("GIF87a") && !head.startsWith("GIF89a"))
             return false;
+        const QSize screen = head.size() == 10 ? QSize(qFromLittleEndian<quint16>(head.constData() + 6),
+                                                       qFromLittleEndian<quint16>(head.constData() + 8))
+                                               : QSize();
+        file.close();
+        if (!isVisible() && !screen.isEmpty()) {
+            releaseShown();
+            m_movie = nullptr;
+            m_file = path;
+            m_deferred = Loaded{nullptr, modified, info.size()};
+            m_isDeferred = true;
+            setMovie(nullptr);
+            resize(screen);
+            return true;
         }
-        // The file's own loop count is ignored: the view's mode decides.
-        // Play-once halts on the last frame and keeps showing it. Only the
-        // movie shown acts on the view.
-        connect(movie, &QMovie::frameChanged, this, [this, movie](int frame) {
-            if (movie == m_movie && !m_loop && movie->state() == QMovie::Running && frame == movie->frameCount() - 1)
-                movie->stop();
-        });
-        connect(movie, &QMovie::finished, this, [this, movie] {
-            if (movie == m_movie && m_loop && movie->frameCount() > 1)
-                QMetaObject::invokeMethod(movie, &QMovie::start, Qt::QueuedConnection);
-        });
-        connect(movie, &QMovie::resized, this, [this, movie](const QSize &size) {
-            if (movie == m_movie)
-                resize(size);
-        });
-        if (m_loaded.size() >= kMaxLoaded)
-            forgetAllBut(m_movie);
-        m_loaded.insert(path, Loaded{movie, modified, info.size()});
+        movie = read(path, modified, info.size());
+        if (!movie)
+            return false;
     }
+    display(movie, path);
+    return true;
+}
 
-    if (m_movie && m_movie != movie) {
-        m_movie->stop();
-        // The old movie of a file that changed on disk is kept by no entry.
-        const bool kept = std::any_of(m_loaded.cbegin(), m_loaded.cend(),
-                                      [this](const Loaded &l) { return l.movie == m_movie; });
-        if (!kept)
-            m_movie->deleteLater();
+QMovie *GifView::read(const QString &path, const QDateTime &modified, qint64 size)
+{
+    auto *movie = new QMovie(path, "gif", this);
+    if (!movie->isValid() || !movie->jumpToFrame(0)) {
+        delete movie;
+        return nullptr;
     }
+    // The file's own loop count is ignored: the view's mode decides.
+    // Play-once halts on the last frame and keeps showing it. Only the
+    // movie shown acts on the view.
+    connect(movie, &QMovie::frameChanged, this, [this, movie](int frame) {
+        if (movie == m_movie && !m_loop && movie->state() == QMovie::Running && frame == movie->frameCount() - 1)
+            movie->stop();
+    });
+    connect(movie, &QMovie::finished, this, [this, movie] {
+        if (movie == m_movie && m_loop && movie->frameCount() > 1)
+            QMetaObject::invokeMethod(movie, &QMovie::start, Qt::QueuedConnection);
+    });
+    connect(movie, &QMovie::resized, this, [this, movie](const QSize &size) {
+        if (movie == m_movie)
+            resize(size);
+    });
+    if (m_loaded.size() >= kMaxLoaded)
+        forgetAllBut(m_movie);
+    m_loaded.insert(path, Loaded{movie, modified, size});
+    return movie;
+}
+
+void GifView::releaseShown()
+{
+    if (!m_movie)
+        return;
+    m_movie->stop();
+    // The old movie of a file that changed on disk is kept by no entry.
+    const bool kept = std::any_of(m_loaded.cbegin(), m_loaded.cend(),
+                                  [this](const Loaded &l) { return l.movie == m_movie; });
+    if (!kept)
+        m_movie->deleteLater();
+}
+
+void GifView::display(QMovie *movie, const QString &path)
+{
+    if (m_movie != movie)
+        releaseShown();
+    m_isDeferred = false;
     m_movie = movie;
     m_file = path;
     setMovie(m_movie);
     resize(m_movie->currentImage().size());
+}
+
+bool GifView::ensureMovie()
+{
+    if (m_movie || !m_isDeferred)
+        return m_movie != nullptr;
+    m_isDeferred = false;
+    QMovie *movie = read(m_file, m_deferred.modified, m_deferred.size);
+    if (!movie)
+        return false;
+    display(movie, m_file);
     return true;
+}
+
+void GifView::showEvent(QShowEvent *event)
+{
+    ensureMovie();
+    QLabel::showEvent(event);
 }
 
 void GifView::start()
 {
-    if (!m_movie)
+    if (!ensureMovie())
         return;
     trace("gif-start", {{"file", QFileInfo(m_file).fileName()}, {"loop", m_loop ? QStringLiteral("1") : QStringLiteral("0")}});
     // A running view keeps its place; a paused one resumes; a stopped one
@@ -133,9 +191,9 @@ bool GifView::isRunning() const
     return m_movie && m_movie->state() == QMovie::Running;
 }
 
-int GifView::frameCount() const
+int GifView::frameCount()
 {
-    return m_movie ? m_movie->frameCount() : 0;
+    return ensureMovie() ? m_movie->frameCount() : 0;
 }
 
 } // namespace flumo

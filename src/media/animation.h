@@ -15,7 +15,10 @@ class GifView : public QLabel {
 public:
     explicit GifView(QWidget *parent = nullptr);
     // Loads an absolute path; false (the view keeps its old animation) when
-    // the file is missing or not a GIF.
+    // the file is missing or not a GIF. A hidden view takes its size from
+    // the file's header and reads the frames once it is shown or asked to
+    // play, so a file loaded for a panel that may never appear costs no
+    // decoding; a header without a size is read at once.
     bool load(const QString &path);
     void setLoop(bool loop) { m_loop = loop; }
     void start();
@@ -26,18 +29,28 @@ public:
     // the first again after the last when looping, and repaints at once.
     // Returns the new frame's delay in ms; 0 when not running (no step).
     int stepFrame();
-    int frameCount() const;
+    int frameCount();
     const QString &fileName() const { return m_file; }
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Reads the loaded file's frames when that was put off; false when
+    // there is no movie (none loaded, or the deferred file proved broken).
+    bool ensureMovie();
+    // A fresh movie of the file, kept by path; nullptr when it is no GIF.
+    QMovie *read(const QString &path, const QDateTime &modified, qint64 size);
+    // Stops the movie shown and lets it go unless it is kept by path.
+    void releaseShown();
+    void display(QMovie *movie, const QString &path);
     // A movie read before, still unchanged on disk; nullptr otherwise.
     QMovie *reuse(const QString &path, const QDateTime &modified, qint64 size);
     void forgetAllBut(QMovie *keep);
-    static constexpr qsizetype kMaxLoaded = 64;
+    static constexpr qsizetype kMaxLoaded = 2;
 
-    // Every movie this view read stays with it, by path: a view that takes
-    // turns among a few dozen files (the praise animation of each problem)
-    // parses each once, not on every load. A file changed on disk is read
-    // again.
+    // The last movies this view read stay with it, by path: going back to
+    // the one shown before parses nothing. Each holds its decoded frame
+    // buffers, so only a few are kept; a file changed on disk is read again.
     struct Loaded {
         QMovie *movie = nullptr;   // child of this view
         QDateTime modified;
@@ -46,6 +59,8 @@ private:
     QHash<QString, Loaded> m_loaded;
     QMovie *m_movie = nullptr; // the one shown, one of m_loaded
     QString m_file;
+    Loaded m_deferred;         // m_file's stamp while its reading is put off
+    bool m_isDeferred = false;
     bool m_loop = true;
 };
 

@@ -44,6 +44,9 @@ Picture PictureLoader::decodePlain(const QByteArray &bytes)
         QBuffer buffer;
         buffer.setData(bytes);
         QImageReader reader(&buffer, "bmp");
+        // BMP is built in: without this every image plugin installed would
+        // be loaded and asked first.
+        reader.setAutoDetectImageFormat(false);
         const QSize size = reader.size();
         if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
             return failed(QStringLiteral("příliš velký obrázek (%1 × %2)").arg(size.width()).arg(size.height()));

@@ -1,5 +1,6 @@
 #include "platform/filestore.h"
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -64,17 +65,30 @@ const FileStore::Folder *FileStore::folder(const QString &folderKey) const
     // first in case-sensitive name order ("A" before "a") wins. Symbolic
     // links are followed; only names asked for are read, so a link back to
     // an enclosing folder cannot make anything endless.
+    // Names only, sorted here: a sorted listing of file infos would hold
+    // thousands of them at once for the large picture folders.
     Folder f;
     f.abs = dirs;
+    const auto names = [](const QString &dir, QDir::Filters kind) {
+        QStringList out;
+        QDirIterator it(dir, kind | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        while (it.hasNext()) {
+            it.next();
+            out.append(it.fileName());
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
     for (const QString &dir : dirs) {
-        const QFileInfoList entries = QDir(dir).entryInfoList(
-            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-        for (const QFileInfo &info : entries) {
-            const QString k = key(info.fileName());
-            if (info.isDir())
-                f.folders[k].append(info.absoluteFilePath());
-            else if (!f.files.contains(k))
-                f.files.insert(k, info.absoluteFilePath());
+        QString base = QDir(dir).absolutePath();
+        if (!base.endsWith(QLatin1Char('/')))
+            base += QLatin1Char('/');
+        for (const QString &name : names(dir, QDir::Dirs))
+            f.folders[key(name)].append(base + name);
+        for (const QString &name : names(dir, QDir::Files)) {
+            const QString k = key(name);
+            if (!f.files.contains(k))
+                f.files.insert(k, base + name);
         }
     }
     return &*m_folders.emplace(folderKey, std::move(f)).first->second;

@@ -431,7 +431,15 @@ private:
     std::unique_ptr<Generator> m_generator;
     int m_generatorTask = 0;                // the TaskId m_generator was made for
     GeneratorLookup m_generatorLookup = &generatorFor;
-    QHash<QString, QImage> m_pictures;      // decoded media pictures by name
+    // Decoded media pictures by name, each with the build that last used it.
+    struct CachedPicture {
+        QImage image;
+        quint64 usedInBuild = 0;
+    };
+    QHash<QString, CachedPicture> m_pictures;
+    quint64 m_buildSerial = 0;
+    // Drops the pictures used longest ago until the cache fits its budget.
+    void trimPictureCache();
     // A look drawn directly (RestoreNormalLooks, the highlight move) that
     // the Tile's next paint shows instead of its state letter; 0 for none.
     std::array<QChar, kMaxTiles + 1> m_drawnLook{};

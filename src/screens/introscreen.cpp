@@ -370,7 +370,13 @@ bool IntroScreen::startRow(int n)
     s.exerciseChosen = true;
     s.currentSubtask = 1;
     trace("exercise chosen", {{"task", QString::number(task)}});
+    // This screen's pending paints run now, so that its pictures are let go
+    // before the build decodes the exercise's; again after the build, for
+    // any paint that came up meanwhile.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    m_pictures.clear();
     m_exercise->ZamichUkl1Click();
+    m_pictures.clear();
     return true;
 }
 

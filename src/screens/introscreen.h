@@ -152,7 +152,10 @@ private:
     bool m_deletePressed = false;   // PBsmaz1 shows "smaz2" while the question is open
     bool m_painted = false;         // the first paint was traced
     int m_altChordKey = 0;      // a key pressed together with Alt, until released
-    QHash<QString, QImage> m_pictures;  // decoded once per name; null when missing
+    // Decoded per name while the screen is in view; null when missing. Let
+    // go once an exercise screen covers it: what it showed stays in its
+    // window, and a later paint decodes again what it needs.
+    QHash<QString, QImage> m_pictures;
 };
 
 } // namespace flumo

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 namespace flumo {
 
@@ -59,19 +61,50 @@ bool ExerciseScreen::canBuild(int task) const
 }
 
 namespace {
-// Bytes of decoded pictures the exercise screen keeps across problems.
-constexpr qsizetype kPictureCacheBudget = 4 * 1024 * 1024;
+// Bytes of decoded pictures the exercise screen keeps across problems. Most
+// exercises draw from hundreds of pictures at random, so a larger cache
+// would hold memory without saving many decodes; those with few pictures
+// keep all of them.
+constexpr qsizetype kPictureCacheBudget = 1536 * 1024;
 } // namespace
 
 QImage ExerciseScreen::picture(const QString &name)
 {
-    auto it = m_pictures.constFind(name);
-    if (it != m_pictures.constEnd())
-        return *it;
-    // A failed load is remembered as a null image too: the media folder does
-    // not change while the program runs, and a hover over a Tile whose
-    // picture is missing must not read the disk again and again.
-    return *m_pictures.insert(name, name.isEmpty() ? QImage() : m_ctx.pictures.load(name).image);
+    auto it = m_pictures.find(name);
+    if (it == m_pictures.end()) {
+        // A failed load is remembered as a null image too: the media folder
+        // does not change while the program runs, and a hover over a Tile
+        // whose picture is missing must not read the disk again and again.
+        it = m_pictures.insert(name, {name.isEmpty() ? QImage() : m_ctx.pictures.load(name).image, 0});
+    }
+    it->usedInBuild = m_buildSerial;
+    return it->image;
+}
+
+void ExerciseScreen::trimPictureCache()
+{
+    qsizetype cachedBytes = 0;
+    for (const CachedPicture &c : std::as_const(m_pictures))
+        cachedBytes += c.image.sizeInBytes();
+    if (cachedBytes <= kPictureCacheBudget)
+        return;
+    const qsizetype before = cachedBytes;
+    const qsizetype count = m_pictures.size();
+    std::vector<std::pair<quint64, QString>> byAge;
+    byAge.reserve(std::size_t(count));
+    for (auto it = m_pictures.cbegin(); it != m_pictures.cend(); ++it)
+        byAge.emplace_back(it->usedInBuild, it.key());
+    std::sort(byAge.begin(), byAge.end());
+    for (const auto &[used, name] : byAge) {
+        if (cachedBytes <= kPictureCacheBudget)
+            break;
+        const auto it = m_pictures.constFind(name);
+        cachedBytes -= it->image.sizeInBytes();
+        m_pictures.erase(it);
+    }
+    trace("picture-cache-trimmed", {{"pictures", QString::number(count)},
+                                    {"bytes", QString::number(before)},
+                                    {"kept", QString::number(cachedBytes)}});
 }
 
 QSize ExerciseScreen::pictureSize(const QString &name)
@@ -359,17 +392,11 @@ void ExerciseScreen::ZamichUkl1Click()
     const bool rebuild = changed || s.exerciseChosen;
 
     // Decoded pictures of earlier problems are kept only up to a budget, so
-    // that memory does not grow with every problem; past it the cache starts
-    // afresh and this build decodes what it shows again. Callers hold copies,
-    // never references into the cache, so dropping entries is safe.
-    qsizetype cachedBytes = 0;
-    for (const QImage &img : std::as_const(m_pictures))
-        cachedBytes += img.sizeInBytes();
-    if (cachedBytes > kPictureCacheBudget) {
-        trace("picture-cache-cleared", {{"pictures", QString::number(m_pictures.size())},
-                                        {"bytes", QString::number(cachedBytes)}});
-        m_pictures.clear();
-    }
+    // that memory does not grow with every problem; the ones used longest
+    // ago go first. Callers hold copies, never references into the cache,
+    // so dropping entries is safe.
+    trimPictureCache();
+    ++m_buildSerial;
 
     // 1.
     m_problem.beginBuild();
