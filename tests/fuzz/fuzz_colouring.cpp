@@ -50,12 +50,6 @@ void play(const QByteArray &bytes, int task, int subtask)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::startCoreApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = fuzz::bytesOf(data, size);

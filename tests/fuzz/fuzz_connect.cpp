@@ -8,12 +8,6 @@
 
 using namespace flumo;
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    fuzz::startCoreApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const ConnectFigure f = readConnectFigure(IniFile::fromBytes(fuzz::bytesOf(data, size)));
